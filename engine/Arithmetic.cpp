@@ -1,0 +1,162 @@
+#include "Arithmetic.h"
+
+#include <cstdlib>
+#include <numeric>
+
+namespace engine {
+
+namespace {
+
+// An exact integer within +-kExactLimit, or empty once a value has left that range.
+using Exact = std::optional<std::int64_t>;
+
+Exact Checked(std::int64_t value)
+{
+    return InExactRange(value) ? Exact{value} : std::nullopt;
+}
+
+// Both operands lie within +-2^53, so the sum cannot overflow 64 bits.
+Exact Plus(Exact a, Exact b)
+{
+    return a && b ? Checked(*a + *b) : std::nullopt;
+}
+
+Exact Minus(Exact a, Exact b)
+{
+    return a && b ? Checked(*a - *b) : std::nullopt;
+}
+
+Exact Times(Exact a, Exact b)
+{
+    // A product with zero is zero even when the other factor has left the range.
+    if ((a && *a == 0) || (b && *b == 0))
+        return 0;
+    if (!a || !b)
+        return std::nullopt;
+    if (std::llabs(*a) > kExactLimit / std::llabs(*b))
+        return std::nullopt;
+    return *a * *b;
+}
+
+// Subtracting the denominator while the numerator is not below it, one division at a time.
+void Carry(MixedNumber& number)
+{
+    if (number.denominator > 0 && number.numerator >= number.denominator) {
+        const std::int64_t units = number.numerator / number.denominator;
+        number.numerator -= units * number.denominator;
+        number.whole += units;
+    }
+}
+
+bool Divides(std::int64_t divisor, std::int64_t value)
+{
+    return value % divisor == 0;
+}
+
+// Pass A: every k from 100 down to 1 that divides both is divided out, and the search goes on.
+void CancelSmallFactors(MixedNumber& result)
+{
+    for (std::int64_t k = 100; k >= 1; --k) {
+        if (Divides(k, result.numerator) && Divides(k, result.denominator)) {
+            result.numerator /= k;
+            result.denominator /= k;
+        }
+    }
+}
+
+// Pass B: the first k from 1 up to 100 whose cofactor q = numerator / k is whole and
+// divides the denominator leaves numerator k. Below 2^53 the quotient taken in double
+// is whole exactly when k divides the numerator, so integer division says the same.
+void CancelLargeFactor(MixedNumber& result)
+{
+    for (std::int64_t k = 1; k <= 100; ++k) {
+        if (!Divides(k, result.numerator))
+            continue;
+        const std::int64_t q = result.numerator / k;
+        if (Divides(q, result.denominator)) {
+            result.denominator /= q;
+            result.numerator /= q;
+            return;
+        }
+    }
+}
+
+} // namespace
+
+bool InExactRange(std::int64_t value)
+{
+    return value >= -kExactLimit && value <= kExactLimit;
+}
+
+bool InExactRange(const MixedNumber& number)
+{
+    return InExactRange(number.whole) && InExactRange(number.numerator) && InExactRange(number.denominator);
+}
+
+void Normalise(MixedNumber& operand)
+{
+    Carry(operand);
+    if (operand.numerator == 0)
+        operand.denominator = 1;
+}
+
+void ReduceOperand(MixedNumber& operand)
+{
+    // The descending search from the numerator stops at the greatest common divisor.
+    if (operand.numerator < 1)
+        return;
+    const std::int64_t divisor = std::gcd(operand.numerator, operand.denominator);
+    operand.numerator /= divisor;
+    operand.denominator /= divisor;
+}
+
+std::optional<MixedNumber> Combine(const MixedNumber& a, const MixedNumber& b, std::int16_t opCode)
+{
+    const Exact aWhole = a.whole, aNum = a.numerator, aDen = a.denominator;
+    const Exact bWhole = b.whole, bNum = b.numerator, bDen = b.denominator;
+    Exact whole = 0, numerator, denominator;
+    switch (opCode) {
+    case 1:
+        numerator = Plus(Times(aNum, bDen), Times(bNum, aDen));
+        denominator = Times(bDen, aDen);
+        whole = Plus(bWhole, aWhole);
+        break;
+    case 2:
+        numerator = Minus(Times(aNum, bDen), Times(bNum, aDen));
+        denominator = Times(bDen, aDen);
+        whole = Minus(aWhole, bWhole);
+        break;
+    case 3:
+        numerator = Times(Plus(Times(aWhole, aDen), aNum), Plus(Times(bWhole, bDen), bNum));
+        denominator = Times(bDen, aDen);
+        break;
+    case 4:
+        numerator = Times(Plus(Times(aWhole, aDen), aNum), bDen);
+        denominator = Times(Plus(Times(bWhole, bDen), bNum), aDen);
+        break;
+    default:
+        return std::nullopt;
+    }
+    if (!whole || !numerator || !denominator)
+        return std::nullopt;
+    MixedNumber result{*whole, *numerator, *denominator};
+    Carry(result);
+    if (!InExactRange(result))
+        return std::nullopt;
+    return result;
+}
+
+void ReduceResult(MixedNumber& result)
+{
+    CancelSmallFactors(result);
+    if (result.numerator != 0)
+        CancelLargeFactor(result);
+}
+
+double DecimalValue(const MixedNumber& result)
+{
+    return static_cast<double>(result.numerator) / static_cast<double>(result.denominator)
+        + static_cast<double>(result.whole);
+}
+
+} // namespace engine

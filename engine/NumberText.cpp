@@ -1,0 +1,58 @@
+#include "NumberText.h"
+
+#include "Arithmetic.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace engine {
+
+namespace {
+
+bool IsAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Doubles of this magnitude and above have no fraction, but may not fit 64 bits.
+constexpr double kTwoTo63 = 9223372036854775808.0;
+
+} // namespace
+
+bool IsDigitRun(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), IsAsciiDigit);
+}
+
+std::optional<std::int64_t> ParseDigitRun(std::string_view digits)
+{
+    std::int64_t value = 0;
+    for (const char c : digits) {
+        value = value * 10 + (c - '0');
+        if (value > kExactLimit)
+            return std::nullopt;
+    }
+    return value;
+}
+
+std::string FormatWhole(std::int64_t value)
+{
+    char buffer[24];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return {buffer, end};
+}
+
+std::string FormatDecimal(double value)
+{
+    if (value == std::trunc(value) && std::fabs(value) < kTwoTo63)
+        return FormatWhole(static_cast<std::int64_t>(value));
+    char buffer[40];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    return text;
+}
+
+} // namespace engine

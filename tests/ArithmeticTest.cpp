@@ -1,0 +1,174 @@
+#include "Arithmetic.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace {
+
+using engine::MixedNumber;
+
+struct StepCase {
+    std::string name;
+    MixedNumber in;
+    MixedNumber out;
+};
+
+std::string RowName(const testing::TestParamInfo<StepCase>& info)
+{
+    return info.param.name;
+}
+
+class NormaliseTest : public testing::TestWithParam<StepCase> {};
+
+TEST_P(NormaliseTest, CarriesAndResetsZeroNumerator)
+{
+    MixedNumber n = GetParam().in;
+    engine::Normalise(n);
+    EXPECT_EQ(n, GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, NormaliseTest, testing::Values(
+    StepCase{"ImproperCarriesOnce", {0, 7, 4}, {1, 3, 4}},
+    StepCase{"EqualCarries", {0, 4, 4}, {1, 0, 1}},
+    StepCase{"ZeroNumeratorGetsDenominatorOne", {0, 0, 7}, {0, 0, 1}},
+    StepCase{"ProperIsKept", {2, 3, 4}, {2, 3, 4}},
+    StepCase{"WholeAddsUp", {2, 7, 4}, {3, 3, 4}},
+    StepCase{"ManyUnitsInOneStep", {5, 1000001, 1}, {1000006, 0, 1}},
+    StepCase{"NegativeNumeratorNeverCarries", {1, -9, 4}, {1, -9, 4}}), RowName);
+
+class ReduceOperandTest : public testing::TestWithParam<StepCase> {};
+
+TEST_P(ReduceOperandTest, DividesByGreatestCommonDivisor)
+{
+    MixedNumber n = GetParam().in;
+    engine::ReduceOperand(n);
+    EXPECT_EQ(n, GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ReduceOperandTest, testing::Values(
+    StepCase{"SixEighths", {0, 6, 8}, {0, 3, 4}},
+    StepCase{"Coprime", {1, 5, 7}, {1, 5, 7}},
+    StepCase{"ZeroNumeratorUntouched", {3, 0, 9}, {3, 0, 9}},
+    StepCase{"LargeCommonFactor", {0, 2 * 999983, 3 * 999983}, {0, 2, 3}}), RowName);
+
+class ResultTest : public testing::TestWithParam<StepCase> {};
+
+TEST_P(ResultTest, ReduceResultLeavesExpectedFraction)
+{
+    MixedNumber n = GetParam().in;
+    engine::ReduceResult(n);
+    EXPECT_EQ(n, GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ResultTest, testing::Values(
+    StepCase{"PassAKeepsGoingAfterAHit", {0, 108, 216}, {0, 1, 2}},
+    StepCase{"PassBFinishesHighPowersOfTwo", {0, 1 << 22, 3 << 22}, {0, 1, 3}},
+    StepCase{"ZeroOverFourBecomesZeroOverOne", {1, 0, 4}, {1, 0, 1}},
+    StepCase{"ZeroOverPrimeAboveHundredStays", {0, 0, 101}, {0, 0, 101}},
+    StepCase{"PassBFindsFactorAboveHundred", {0, 202, 303}, {0, 2, 3}},
+    StepCase{"FactorBeyondBothPassesStays", {0, 101 * 103, 101 * 107}, {0, 101 * 103, 101 * 107}},
+    StepCase{"NegativeNumeratorHandsSignToDenominator", {0, -2, 8}, {0, 1, -4}},
+    StepCase{"FiveSixthsHitsAtFive", {0, 5, 6}, {0, 5, 6}}), RowName);
+
+struct CombineCase {
+    std::string name;
+    MixedNumber a;
+    MixedNumber b;
+    std::int16_t opCode;
+    MixedNumber result; // after Combine and ReduceResult
+    double decimal;
+};
+
+class CombineTest : public testing::TestWithParam<CombineCase> {};
+
+TEST_P(CombineTest, ComputesReducedResultAndDecimal)
+{
+    const CombineCase& row = GetParam();
+    auto r = engine::Combine(row.a, row.b, row.opCode);
+    ASSERT_TRUE(r.has_value());
+    engine::ReduceResult(*r);
+    EXPECT_EQ(*r, row.result);
+    EXPECT_DOUBLE_EQ(engine::DecimalValue(*r), row.decimal);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, CombineTest, testing::Values(
+    CombineCase{"HalfPlusThird", {0, 1, 2}, {0, 1, 3}, 1, {0, 5, 6}, 5.0 / 6.0},
+    CombineCase{"ThreeHalfMinusOneQuarter", {3, 1, 2}, {1, 1, 4}, 2, {2, 1, 4}, 2.25},
+    CombineCase{"NegativeFractionPart", {0, 1, 2}, {0, 3, 4}, 2, {0, 1, -4}, -0.25},
+    CombineCase{"ProductCarriesToWhole", {1, 1, 2}, {0, 2, 3}, 3, {1, 0, 1}, 1.0},
+    CombineCase{"QuotientCarriesTwice", {0, 1, 2}, {0, 1, 4}, 4, {2, 0, 1}, 2.0},
+    CombineCase{"NegativeWholePart", {1, 1, 2}, {2, 1, 4}, 2, {-1, 1, 4}, -0.75},
+    CombineCase{"LargestProduct", {99999, 0, 1}, {99999, 0, 1}, 3, {9999800001, 0, 1}, 9999800001.0}), 
+    [](const auto& info) { return info.param.name; });
+
+struct RangeCase {
+    std::string name;
+    MixedNumber a;
+    MixedNumber b;
+    std::int16_t opCode;
+    bool inRange;
+};
+
+class CombineRangeTest : public testing::TestWithParam<RangeCase> {};
+
+TEST_P(CombineRangeTest, RefusesValuesBeyondTwoToThe53)
+{
+    const RangeCase& row = GetParam();
+    EXPECT_EQ(engine::Combine(row.a, row.b, row.opCode).has_value(), row.inRange);
+}
+
+constexpr std::int64_t kLimit = engine::kExactLimit;
+
+INSTANTIATE_TEST_SUITE_P(Rows, CombineRangeTest, testing::Values(
+    RangeCase{"SumOfWholesAtLimit", {kLimit - 1, 0, 1}, {1, 0, 1}, 1, true},
+    RangeCase{"SumOfWholesPastLimit", {kLimit, 0, 1}, {1, 0, 1}, 1, false},
+    RangeCase{"DifferenceAtMinusLimit", {0, 0, 1}, {kLimit, 0, 1}, 2, true},
+    RangeCase{"ValueBeyondLimitWithComponentsInside", {0, 0, 1}, {kLimit, 1, 2}, 2, true},
+    RangeCase{"ProductOfDenominatorsPastLimit", {0, 1, 1 << 27}, {0, 1, 1 << 27}, 1, false},
+    RangeCase{"ProductAtLimit", {1 << 26, 0, 1}, {1 << 27, 0, 1}, 3, true},
+    RangeCase{"ProductPastLimit", {(1 << 26) + 1, 0, 1}, {1 << 27, 0, 1}, 3, false},
+    RangeCase{"HugeTimesZeroIsZero", {kLimit, kLimit - 1, kLimit}, {0, 0, 1}, 3, true},
+    RangeCase{"CarryPushesWholePastLimit", {kLimit, 1, 2}, {0, 1, 2}, 1, false}),
+    [](const auto& info) { return info.param.name; });
+
+// The loops the arithmetic must agree with: one denominator subtracted per step,
+// and the greatest common divisor found by searching down from the numerator.
+void CarryByLoop(MixedNumber& n)
+{
+    while (n.numerator >= n.denominator) {
+        n.numerator -= n.denominator;
+        n.whole += 1;
+    }
+}
+
+void ReduceByDescendingSearch(MixedNumber& n)
+{
+    for (std::int64_t k = n.numerator; k >= 1; --k) {
+        if (n.numerator % k == 0 && n.denominator % k == 0) {
+            n.numerator /= k;
+            n.denominator /= k;
+            return;
+        }
+    }
+}
+
+TEST(LoopAgreement, NormaliseAndReduceOperandMatchTheLoops)
+{
+    std::mt19937_64 random(20261206);
+    std::uniform_int_distribution<std::int64_t> small(0, 5000), positive(1, 400);
+    for (int i = 0; i < 20000; ++i) {
+        MixedNumber fast{small(random), small(random), positive(random)};
+        MixedNumber slow = fast;
+        engine::Normalise(fast);
+        engine::ReduceOperand(fast);
+        CarryByLoop(slow);
+        if (slow.numerator == 0)
+            slow.denominator = 1;
+        ReduceByDescendingSearch(slow);
+        ASSERT_EQ(fast, slow) << "at row " << i;
+    }
+}
+
+} // namespace
