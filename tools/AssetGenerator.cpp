@@ -1,0 +1,121 @@
+// Draws the program's pictures: the window icon, the main window's background and the
+// About window's picture. Shapes only, no text, so the output does not depend on fonts.
+// Usage: velmo-assets <assets folder>
+#include <QColor>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstdio>
+
+namespace {
+
+const QColor kInk(0x2e, 0x6d, 0xb4);
+const QColor kPaper(0xfb, 0xfa, 0xf4);
+
+QImage Canvas(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB888);
+    image.fill(kPaper);
+    return image;
+}
+
+void FillVertical(QPainter& painter, const QRectF& area, const QColor& top, const QColor& bottom)
+{
+    QLinearGradient gradient(area.topLeft(), area.bottomLeft());
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    painter.fillRect(area, gradient);
+}
+
+void SoftCircle(QPainter& painter, QPointF centre, qreal radius, QColor colour)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(centre, radius, radius);
+}
+
+// Two boxes with a bar between them: a fraction, the program's emblem.
+void Fraction(QPainter& painter, const QRectF& area, const QColor& boxes, const QColor& bar)
+{
+    const qreal boxHeight = area.height() * 0.36;
+    const qreal radius = area.width() * 0.12;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(boxes);
+    painter.drawRoundedRect(QRectF(area.left(), area.top(), area.width(), boxHeight), radius, radius);
+    painter.drawRoundedRect(QRectF(area.left(), area.bottom() - boxHeight, area.width(), boxHeight), radius, radius);
+    const qreal barHeight = area.height() * 0.1;
+    painter.setBrush(bar);
+    painter.drawRect(QRectF(area.left() - area.width() * 0.12, area.center().y() - barHeight / 2,
+                            area.width() * 1.24, barHeight));
+}
+
+// Drawn on a 32-unit grid, so the same icon comes out sharp at any size.
+QImage Icon(int size)
+{
+    QImage image = Canvas(size, size);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(image.rect(), Qt::white);
+    painter.scale(size / 32.0, size / 32.0);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kInk);
+    painter.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+    Fraction(painter, QRectF(10, 6, 12, 20), Qt::white, QColor(0xff, 0xd8, 0x6b));
+    return image;
+}
+
+QImage Background()
+{
+    QImage image = Canvas(246, 398);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    FillVertical(painter, image.rect(), QColor(0xe6, 0xf0, 0xfa), QColor(0xfb, 0xf7, 0xec));
+    SoftCircle(painter, {10, 20}, 70, QColor(255, 255, 255, 90));
+    SoftCircle(painter, {236, 210}, 90, QColor(0xd8, 0xe8, 0xf6, 110));
+    SoftCircle(painter, {30, 390}, 80, QColor(0xf4, 0xe9, 0xcf, 120));
+    return image;
+}
+
+QImage AboutPicture()
+{
+    QImage image = Canvas(138, 256);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    FillVertical(painter, image.rect(), QColor(0xdc, 0xea, 0xf8), QColor(0xf6, 0xf1, 0xe2));
+    SoftCircle(painter, {120, 30}, 50, QColor(255, 255, 255, 120));
+    SoftCircle(painter, {20, 230}, 60, QColor(0xe9, 0xdc, 0xbd, 110));
+    Fraction(painter, QRectF(44, 70, 50, 110), kInk, QColor(0xe0, 0x9a, 0x2b));
+    return image;
+}
+
+bool Save(const QImage& image, const QDir& folder, const char* name, const char* format)
+{
+    const QString path = folder.filePath(QString::fromLatin1(name));
+    if (!image.save(path, format)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QGuiApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: velmo-assets <assets folder>\n");
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QImage icon = Icon(32);
+    const bool saved = Save(icon, folder, "icon.bmp", "BMP") && Save(icon, folder, "velmo.ico", "ICO")
+        && Save(Icon(256), folder, "icon-256.png", "PNG")
+        && Save(Background(), folder, "background.bmp", "BMP") && Save(AboutPicture(), folder, "about.bmp", "BMP");
+    return saved ? 0 : 1;
+}

@@ -1,0 +1,232 @@
+#include "Form1.h"
+
+#include "DigitKeyFilter.h"
+#include "Evaluate.h"
+#include "PictureBox.h"
+#include "Twips.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include <cstddef>
+#include <limits>
+
+namespace ui {
+
+namespace {
+
+constexpr QRect kClientArea = TwipsRect(0, 0, 2880, 5595);
+constexpr QRect kPictureRect = TwipsRect(0, 0, 2890, 5600);
+
+// Where each text field t(0)..t(10) sits on the picture; t(0) is a spare below its edge.
+constexpr std::array<QRect, 11> kFieldRects{
+    TwipsRect(0, 6000, 1215, 375),    // t(0) spare
+    TwipsRect(120, 840, 1215, 375),   // t(1) whole A
+    TwipsRect(1440, 1080, 1215, 375), // t(2) denominator A
+    TwipsRect(1440, 480, 1215, 375),  // t(3) numerator A
+    TwipsRect(120, 2400, 1215, 375),  // t(4) whole B
+    TwipsRect(1440, 2640, 1215, 375), // t(5) denominator B
+    TwipsRect(1440, 2040, 1215, 375), // t(6) numerator B
+    TwipsRect(120, 3840, 1215, 375),  // t(7) whole R
+    TwipsRect(1440, 4080, 1215, 375), // t(8) denominator R
+    TwipsRect(1440, 3480, 1215, 375), // t(9) numerator R
+    TwipsRect(120, 4680, 2535, 375),  // t(10) decimal value
+};
+
+// The fraction bars of A, B and R, each between its numerator and denominator.
+constexpr std::array<QLine, 3> kFractionBars{
+    TwipsLine(1440, 960, 2650, 960),
+    TwipsLine(1440, 2520, 2650, 2520),
+    TwipsLine(1440, 3960, 2650, 3960),
+};
+
+struct ButtonSpec {
+    const char16_t* caption;
+    QRect rect;
+};
+
+constexpr std::array<ButtonSpec, 4> kOperatorButtons{{
+    {u"＋", TwipsRect(240, 1500, 495, 495)},
+    {u"－", TwipsRect(840, 1500, 495, 495)},
+    {u"×", TwipsRect(1440, 1500, 495, 495)},
+    {u"÷", TwipsRect(2040, 1500, 495, 495)},
+}};
+
+constexpr QRect kEqualsRect = TwipsRect(840, 3080, 1095, 375);
+constexpr QRect kNewRect = TwipsRect(800, 50, 1095, 375);
+
+constexpr int kFirstResultField = engine::field::kWholeR;
+
+// 宋体 where it is installed, else the closest Ming-style CJK font.
+QFont SongTi(qreal points, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("AR PL UMing CN"),
+                      QStringLiteral("AR PL UMing TW")});
+    font.setPointSizeF(points);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+QPushButton* MakeButton(const QString& caption, const QString& name, const QRect& rect, const QFont& font,
+                        QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(rect);
+    button->setFont(font);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+Form1::Form1(QWidget* parent)
+    : QMainWindow(parent)
+    , fields_(t_, this)
+{
+    setWindowTitle(kCaption);
+    setWindowIcon(QIcon(QStringLiteral(":/icon.bmp")));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    createPicture();
+    createFields();
+    createButtons();
+    createActions();
+    createMenus();
+    orderTabs();
+    state_.OpCode = 0;
+    t_[engine::field::kWholeA]->setFocus();
+    centreOnScreen();
+}
+
+QLineEdit* Form1::t(int index) const
+{
+    return t_.at(static_cast<std::size_t>(index));
+}
+
+void Form1::createPicture()
+{
+    auto* clientArea = new QWidget(this);
+    clientArea->setFixedSize(kClientArea.size());
+    setCentralWidget(clientArea);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    picture1_ = new PictureBox(QPixmap(QStringLiteral(":/background.bmp")), clientArea);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    picture1_->setGeometry(kPictureRect);
+    for (const QLine& bar : kFractionBars)
+        picture1_->addLine(bar);
+}
+
+void Form1::createFields()
+{
+    const QFont font = SongTi(12, false);
+    for (std::size_t i = 0; i < t_.size(); ++i) {
+        auto* field = new QLineEdit(picture1_);
+        field->setObjectName(QStringLiteral("t%1").arg(i));
+        field->setGeometry(kFieldRects[i]);
+        field->setFont(font);
+        field->setMaxLength(std::numeric_limits<int>::max());
+        field->setAcceptDrops(false);
+        field->setReadOnly(static_cast<int>(i) >= kFirstResultField);
+        new DigitKeyFilter(static_cast<int>(i), field);
+        t_[i] = field;
+    }
+    t_[engine::field::kSpare]->setFocusPolicy(Qt::NoFocus);
+}
+
+void Form1::createButtons()
+{
+    const QFont operatorFont = SongTi(14.25, true);
+    for (std::size_t i = 0; i < operators_.size(); ++i) {
+        const ButtonSpec& spec = kOperatorButtons[i];
+        operators_[i] = MakeButton(QString::fromUtf16(spec.caption), QStringLiteral("js%1").arg(i + 1), spec.rect,
+                                   operatorFont, picture1_);
+        const auto opCode = static_cast<std::int16_t>(i + 1);
+        connect(operators_[i], &QPushButton::clicked, this, [this, opCode] { chooseOperation(opCode); });
+    }
+    dy_ = MakeButton(QStringLiteral("＝"), QStringLiteral("dy"), kEqualsRect, SongTi(15, true), picture1_);
+    connect(dy_, &QPushButton::clicked, this, &Form1::evaluate);
+    new_ = MakeButton(QStringLiteral("新运算"), QStringLiteral("new"), kNewRect, SongTi(12, false), picture1_);
+    connect(new_, &QPushButton::clicked, this, &Form1::clearFields);
+}
+
+void Form1::createActions()
+{
+    news_ = new QAction(QStringLiteral("新运算"), this);
+    news_->setObjectName(QStringLiteral("news"));
+    news_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(news_, &QAction::triggered, this, &Form1::clearFields);
+
+    exit_ = new QAction(QStringLiteral("退出"), this);
+    exit_->setObjectName(QStringLiteral("exit"));
+    connect(exit_, &QAction::triggered, this, &Form1::exitProgram);
+
+    about_ = new QAction(QStringLiteral("关于"), this);
+    about_->setObjectName(QStringLiteral("about"));
+    connect(about_, &QAction::triggered, this, &Form1::showAbout);
+}
+
+void Form1::createMenus()
+{
+    QMenu* gongneng = menuBar()->addMenu(QStringLiteral("功能"));
+    gongneng->setObjectName(QStringLiteral("gongneng"));
+    gongneng->addAction(news_);
+    gongneng->addSeparator()->setObjectName(QStringLiteral("hhh"));
+    gongneng->addAction(exit_);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
+    help->setObjectName(QStringLiteral("help"));
+    help->addAction(about_);
+}
+
+void Form1::orderTabs()
+{
+    using namespace engine::field;
+    const QList<QWidget*> order{t_[kWholeA], t_[kDenominatorA], t_[kNumeratorA], operators_[0], operators_[1],
+                                operators_[2], operators_[3], t_[kWholeB], t_[kDenominatorB], t_[kNumeratorB],
+                                dy_, t_[kWholeR], t_[kDenominatorR], t_[kNumeratorR], t_[kDecimal], new_};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void Form1::centreOnScreen()
+{
+    adjustSize();
+    QRect frame(QPoint(), size());
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void Form1::chooseOperation(std::int16_t opCode)
+{
+    state_.OpCode = opCode;
+}
+
+void Form1::evaluate()
+{
+    engine::Evaluate(state_, fields_);
+}
+
+void Form1::clearFields()
+{
+    for (QLineEdit* field : t_)
+        field->clear();
+}
+
+void Form1::showAbout()
+{
+}
+
+void Form1::exitProgram()
+{
+    QCoreApplication::exit(0);
+}
+
+} // namespace ui

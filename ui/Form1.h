@@ -1,0 +1,60 @@
+#pragma once
+
+#include "CalcState.h"
+#include "WidgetFieldSet.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QLineEdit;
+class QPushButton;
+
+namespace ui {
+
+class PictureBox;
+
+// The main window: two operands and the result as mixed numbers over a background
+// picture, the operator buttons, "＝", "新运算" and the menus. Its handlers pass every
+// calculation to the engine through the window's field set.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static inline const QString kCaption = QStringLiteral("Velmo分数计算器 V1.1");
+
+    explicit Form1(QWidget* parent = nullptr);
+
+    QLineEdit* t(int index) const;
+    const engine::CalcState& state() const { return state_; }
+
+private:
+    void createPicture();
+    void createFields();
+    void createButtons();
+    void createActions();
+    void createMenus();
+    void orderTabs();
+    void centreOnScreen();
+
+    void chooseOperation(std::int16_t opCode);
+    void evaluate();
+    void clearFields();
+    void showAbout();
+    void exitProgram();
+
+    engine::CalcState state_;
+    PictureBox* picture1_ = nullptr;
+    std::array<QLineEdit*, 11> t_{};
+    std::array<QPushButton*, 4> operators_{};
+    QPushButton* dy_ = nullptr;
+    QPushButton* new_ = nullptr;
+    QAction* news_ = nullptr;
+    QAction* exit_ = nullptr;
+    QAction* about_ = nullptr;
+    WidgetFieldSet fields_;
+};
+
+} // namespace ui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLine>
+#include <QList>
+#include <QPixmap>
+#include <QWidget>
+
+namespace ui {
+
+// A bitmap drawn unscaled from the top-left corner and clipped at the edges, with
+// straight lines drawn over it and under any child controls.
+class PictureBox : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PictureBox(const QPixmap& picture, QWidget* parent = nullptr);
+
+    void addLine(const QLine& line);
+    const QList<QLine>& lines() const { return lines_; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap picture_;
+    QList<QLine> lines_;
+};
+
+} // namespace ui

@@ -1,0 +1,39 @@
+#include "WidgetFieldSet.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include <cstddef>
+
+namespace ui {
+
+WidgetFieldSet::WidgetFieldSet(const std::array<QLineEdit*, 11>& fields, QWidget* owner)
+    : fields_(fields)
+    , owner_(owner)
+{
+}
+
+QLineEdit* WidgetFieldSet::field(int index) const
+{
+    return fields_.at(static_cast<std::size_t>(index));
+}
+
+std::string WidgetFieldSet::read(int index) const
+{
+    return field(index)->text().toStdString();
+}
+
+void WidgetFieldSet::write(int index, const std::string& text)
+{
+    field(index)->setText(QString::fromStdString(text));
+}
+
+void WidgetFieldSet::message(const std::string& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, kTitle, QString::fromStdString(text), QMessageBox::Ok, owner_);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
+    box.exec();
+}
+
+} // namespace ui

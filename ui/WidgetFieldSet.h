@@ -1,0 +1,33 @@
+#pragma once
+
+#include "FieldSet.h"
+
+#include <QString>
+
+#include <array>
+
+class QLineEdit;
+class QWidget;
+
+namespace ui {
+
+// The evaluation's view of the main window: its eleven text fields, and a modal
+// message box over it. Refers to the window's own field array, filled in later.
+class WidgetFieldSet : public engine::FieldSet {
+public:
+    static inline const QString kTitle = QStringLiteral("Velmo分数计算器");
+
+    WidgetFieldSet(const std::array<QLineEdit*, 11>& fields, QWidget* owner);
+
+    std::string read(int index) const override;
+    void write(int index, const std::string& text) override;
+    void message(const std::string& text) override;
+
+private:
+    QLineEdit* field(int index) const;
+
+    const std::array<QLineEdit*, 11>& fields_;
+    QWidget* owner_;
+};
+
+} // namespace ui
