@@ -2,8 +2,9 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run bench install uninstall clean
 
 all: build
 
@@ -24,6 +25,12 @@ run: build
 
 bench: build
 	@$(BUILD_DIR)/bench/velmo-bench
+
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+uninstall:
+	@xargs -r rm -f < $(BUILD_DIR)/install_manifest.txt
 
 clean:
 	@rm -rf $(BUILD_DIR)

@@ -115,7 +115,7 @@ int main(int argc, char* argv[])
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const QImage icon = Icon(32);
     const bool saved = Save(icon, folder, "icon.bmp", "BMP") && Save(icon, folder, "velmo.ico", "ICO")
-        && Save(Icon(256), folder, "icon-256.png", "PNG")
+        && Save(icon, folder, "icon-32.png", "PNG") && Save(Icon(256), folder, "icon-256.png", "PNG")
         && Save(Background(), folder, "background.bmp", "BMP") && Save(AboutPicture(), folder, "about.bmp", "BMP");
     return saved ? 0 : 1;
 }

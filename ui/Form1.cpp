@@ -2,6 +2,7 @@
 
 #include "DigitKeyFilter.h"
 #include "Evaluate.h"
+#include "Form2.h"
 #include "PictureBox.h"
 #include "Twips.h"
 
@@ -104,6 +105,8 @@ Form1::Form1(QWidget* parent)
     t_[engine::field::kWholeA]->setFocus();
     centreOnScreen();
 }
+
+Form1::~Form1() = default;
 
 QLineEdit* Form1::t(int index) const
 {
@@ -222,6 +225,18 @@ void Form1::clearFields()
 
 void Form1::showAbout()
 {
+    if (!form2_)
+        form2_ = std::make_unique<Form2>();
+    form2_->show();
+    form2_->raise();
+    form2_->activateWindow();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    // The About window has no owner: left open, it would keep the program running.
+    form2_.reset();
+    QMainWindow::closeEvent(event);
 }
 
 void Form1::exitProgram()

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class QAction;
 class QLineEdit;
@@ -14,6 +15,7 @@ class QPushButton;
 
 namespace ui {
 
+class Form2;
 class PictureBox;
 
 // The main window: two operands and the result as mixed numbers over a background
@@ -26,9 +28,13 @@ public:
     static inline const QString kCaption = QStringLiteral("Velmo分数计算器 V1.1");
 
     explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
 
     QLineEdit* t(int index) const;
     const engine::CalcState& state() const { return state_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createPicture();
@@ -55,6 +61,7 @@ private:
     QAction* exit_ = nullptr;
     QAction* about_ = nullptr;
     WidgetFieldSet fields_;
+    std::unique_ptr<Form2> form2_; // created on first use, without owner
 };
 
 } // namespace ui

@@ -1,6 +1,5 @@
 #include "PictureBox.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace ui {
@@ -23,13 +22,6 @@ void PictureBox::paintEvent(QPaintEvent*)
     painter.drawPixmap(0, 0, picture_);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     painter.drawLines(lines_);
-}
-
-void PictureBox::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        emit clicked();
-    QWidget::mousePressEvent(event);
 }
 
 } // namespace ui

@@ -8,7 +8,7 @@
 namespace ui {
 
 // A bitmap drawn unscaled from the top-left corner and clipped at the edges, with
-// straight lines drawn over it and under any child controls.
+// straight lines drawn over it and under any child controls. Clicks pass on to the parent.
 class PictureBox : public QWidget {
     Q_OBJECT
 
@@ -18,12 +18,8 @@ public:
     void addLine(const QLine& line);
     const QList<QLine>& lines() const { return lines_; }
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     QPixmap picture_;
