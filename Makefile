@@ -1,10 +1,15 @@
 # Entry points: every target first installs what is missing, then builds in build/.
+# SANITIZE=1 builds and tests everything under ASan and UBSan instead, in build-sanitize/.
+ifeq ($(SANITIZE),1)
+BUILD_DIR ?= build-sanitize
+CMAKE_FLAGS += -DVELMO_SANITIZE=ON -DVELMO_BUILD_BENCH=OFF
+endif
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test run bench install uninstall clean
+.PHONY: all deps configure build test run bench fuzz lint install uninstall clean
 
 all: build
 
@@ -12,7 +17,7 @@ deps:
 	@bash scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) --log-level=WARNING
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) --log-level=WARNING
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -25,6 +30,20 @@ run: build
 
 bench: build
 	@$(BUILD_DIR)/bench/velmo-bench
+	@$(BUILD_DIR)/bench/velmo-window-bench
+
+lint: build
+	@bash scripts/lint.sh $(BUILD_DIR)
+
+# Fuzzes the engine for FUZZ_SECONDS with clang's libFuzzer under ASan and UBSan; fails on
+# any finding, which is left in build-fuzz/tests/fuzz/findings/.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMO_FUZZ=ON \
+		-DVELMO_FUZZ_SECONDS=$(FUZZ_SECONDS) -DVELMO_SANITIZE=ON -DVELMO_BUILD_UI=OFF -DVELMO_BUILD_BENCH=OFF \
+		-DBUILD_TESTING=OFF --log-level=WARNING
+	@cmake --build build-fuzz -j $(JOBS) --target evaluate-fuzz
+	@ctest --test-dir build-fuzz --output-on-failure
 
 install: build
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
@@ -33,4 +52,4 @@ uninstall:
 	@xargs -r rm -f < $(BUILD_DIR)/install_manifest.txt
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf build build-sanitize build-fuzz

@@ -40,8 +40,8 @@ const Input kNearLimitImproper{{"0", "3", "9007199254740992", "0", "1", "0"}, 1}
 
 } // namespace
 
-BENCHMARK_CAPTURE(RunEvaluate, half_plus_third, kHalfPlusThird);
-BENCHMARK_CAPTURE(RunEvaluate, mixed_divide, kMixedDivide);
-BENCHMARK_CAPTURE(RunEvaluate, product_99999x99999, kFiveDigitProduct);
-BENCHMARK_CAPTURE(RunEvaluate, fraction_near_2_53, kNearLimitFraction);
-BENCHMARK_CAPTURE(RunEvaluate, improper_near_2_53, kNearLimitImproper);
+BENCHMARK_CAPTURE(RunEvaluate, half_plus_third, kHalfPlusThird)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(RunEvaluate, mixed_divide, kMixedDivide)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(RunEvaluate, product_99999x99999, kFiveDigitProduct)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(RunEvaluate, fraction_near_2_53, kNearLimitFraction)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(RunEvaluate, improper_near_2_53, kNearLimitImproper)->Repetitions(5)->ReportAggregatesOnly(true);

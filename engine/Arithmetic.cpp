@@ -1,6 +1,10 @@
 #include "Arithmetic.h"
 
+#include <array>
+#include <bit>
+#include <cstddef>
 #include <cstdlib>
+#include <limits>
 #include <numeric>
 
 namespace engine {
@@ -53,11 +57,47 @@ bool Divides(std::int64_t divisor, std::int64_t value)
     return value % divisor == 0;
 }
 
+// The result reduction tries every k up to 100 on every result, so its test avoids the
+// division: an odd k divides n exactly when n times the inverse of k modulo 2^64 is at
+// most (2^64 - 1) / k; an even k = odd * 2^shift also needs shift trailing zero bits.
+struct SmallDivisor {
+    std::uint64_t inverse = 0;
+    std::uint64_t limit = 0;
+    int shift = 0;
+};
+
+constexpr std::int64_t kLargestSmallDivisor = 100;
+
+constexpr SmallDivisor MakeSmallDivisor(std::uint64_t k)
+{
+    const int shift = std::countr_zero(k);
+    const std::uint64_t odd = k >> shift;
+    std::uint64_t inverse = odd; // right in 3 bits; each Newton step doubles that
+    for (int i = 0; i < 5; ++i)
+        inverse *= 2 - odd * inverse;
+    return {inverse, std::numeric_limits<std::uint64_t>::max() / odd, shift};
+}
+
+constexpr auto kSmallDivisors = [] {
+    std::array<SmallDivisor, kLargestSmallDivisor + 1> table{};
+    for (std::uint64_t k = 1; k < table.size(); ++k)
+        table[k] = MakeSmallDivisor(k);
+    return table;
+}();
+
+bool DividesSmall(std::int64_t k, std::int64_t value)
+{
+    const SmallDivisor& d = kSmallDivisors[static_cast<std::size_t>(k)];
+    const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const std::uint64_t lowBits = (std::uint64_t{1} << d.shift) - 1;
+    return (magnitude & lowBits) == 0 && (magnitude >> d.shift) * d.inverse <= d.limit;
+}
+
 // Pass A: every k from 100 down to 1 that divides both is divided out, and the search goes on.
 void CancelSmallFactors(MixedNumber& result)
 {
-    for (std::int64_t k = 100; k >= 1; --k) {
-        if (Divides(k, result.numerator) && Divides(k, result.denominator)) {
+    for (std::int64_t k = kLargestSmallDivisor; k >= 1; --k) {
+        if (DividesSmall(k, result.numerator) && DividesSmall(k, result.denominator)) {
             result.numerator /= k;
             result.denominator /= k;
         }
@@ -69,8 +109,8 @@ void CancelSmallFactors(MixedNumber& result)
 // is whole exactly when k divides the numerator, so integer division says the same.
 void CancelLargeFactor(MixedNumber& result)
 {
-    for (std::int64_t k = 1; k <= 100; ++k) {
-        if (!Divides(k, result.numerator))
+    for (std::int64_t k = 1; k <= kLargestSmallDivisor; ++k) {
+        if (!DividesSmall(k, result.numerator))
             continue;
         const std::int64_t q = result.numerator / k;
         if (Divides(q, result.denominator)) {

@@ -3,8 +3,11 @@
 #include "Arithmetic.h"
 #include "NumberText.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <optional>
+#include <string>
 
 namespace engine {
 
@@ -13,6 +16,11 @@ namespace {
 // The operand fields in the order they are checked and read.
 constexpr std::array kOperandFields{field::kWholeA, field::kDenominatorA, field::kNumeratorA,
                                     field::kWholeB, field::kDenominatorB, field::kNumeratorB};
+
+// The texts, then the values, of the operand fields, in the order of kOperandFields.
+using OperandTexts = std::array<std::string, kOperandFields.size()>;
+using OperandValues = std::array<std::optional<std::int64_t>, kOperandFields.size()>;
+enum OperandSlot : std::size_t { kWholeA, kDenominatorA, kNumeratorA, kWholeB, kDenominatorB, kNumeratorB };
 
 struct Operands {
     MixedNumber a;
@@ -30,38 +38,34 @@ void FillEmptyWhole(FieldSet& fields, int index)
         fields.write(index, "0");
 }
 
-bool OperandFieldsHoldNumbers(const FieldSet& fields)
+OperandTexts ReadOperandTexts(const FieldSet& fields)
 {
-    for (const int index : kOperandFields) {
-        if (!IsDigitRun(fields.read(index)))
-            return false;
-    }
-    return true;
+    OperandTexts texts;
+    std::transform(kOperandFields.begin(), kOperandFields.end(), texts.begin(),
+                   [&fields](int index) { return fields.read(index); });
+    return texts;
 }
 
-// A field above kExactLimit reads as empty.
-std::optional<std::int64_t> ReadField(const FieldSet& fields, int index)
+bool IsZero(const std::optional<std::int64_t>& value)
 {
-    return ParseDigitRun(fields.read(index));
+    return value.has_value() && *value == 0;
 }
 
-// Checks the operands read from the fields in the order zero denominator, range,
-// zero divisor; a zero denominator or divisor would never end the carry.
-const char* ReadOperands(const FieldSet& fields, std::int16_t opCode, Operands& operands)
+// Checks the operand values in the order zero denominator, range, zero divisor; a
+// zero denominator or divisor would never end the carry. A value above kExactLimit
+// parses as empty.
+const char* ParseOperands(const OperandTexts& texts, std::int16_t opCode, Operands& operands)
 {
-    const auto wholeA = ReadField(fields, field::kWholeA);
-    const auto denominatorA = ReadField(fields, field::kDenominatorA);
-    const auto numeratorA = ReadField(fields, field::kNumeratorA);
-    const auto wholeB = ReadField(fields, field::kWholeB);
-    const auto denominatorB = ReadField(fields, field::kDenominatorB);
-    const auto numeratorB = ReadField(fields, field::kNumeratorB);
-    if (denominatorA == 0 || denominatorB == 0)
+    OperandValues v;
+    std::transform(texts.begin(), texts.end(), v.begin(),
+                   [](const std::string& text) { return ParseDigitRun(text); });
+    if (IsZero(v[kDenominatorA]) || IsZero(v[kDenominatorB]))
         return text::kZeroDenominator;
-    if (!wholeA || !denominatorA || !numeratorA || !wholeB || !denominatorB || !numeratorB)
+    if (!std::all_of(v.begin(), v.end(), [](const auto& value) { return value.has_value(); }))
         return text::kOutOfRange;
-    if (opCode == 4 && *wholeB == 0 && *numeratorB == 0)
+    if (opCode == 4 && *v[kWholeB] == 0 && *v[kNumeratorB] == 0)
         return text::kZeroDivisor;
-    operands = {{*wholeA, *numeratorA, *denominatorA}, {*wholeB, *numeratorB, *denominatorB}};
+    operands = {{*v[kWholeA], *v[kNumeratorA], *v[kDenominatorA]}, {*v[kWholeB], *v[kNumeratorB], *v[kDenominatorB]}};
     return nullptr;
 }
 
@@ -104,7 +108,8 @@ void WriteResults(const CalcState& state, FieldSet& fields)
 // Everything after the whole-part fill; returns the message to show, if any.
 const char* Run(CalcState& state, FieldSet& fields)
 {
-    if (!OperandFieldsHoldNumbers(fields)) {
+    const OperandTexts texts = ReadOperandTexts(fields);
+    if (!std::all_of(texts.begin(), texts.end(), [](const std::string& text) { return IsDigitRun(text); })) {
         state.inputError = -1;
         return text::kEnterCorrectly;
     }
@@ -113,7 +118,7 @@ const char* Run(CalcState& state, FieldSet& fields)
         return text::kChooseOperation;
     }
     Operands operands;
-    if (const char* problem = ReadOperands(fields, state.OpCode, operands))
+    if (const char* problem = ParseOperands(texts, state.OpCode, operands))
         return problem;
     if (const char* problem = Calculate(state, operands))
         return problem;

@@ -1,4 +1,5 @@
 #include "Arithmetic.h"
+#include "LiteralArithmetic.h"
 
 #include <gtest/gtest.h>
 
@@ -133,27 +134,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, CombineRangeTest, testing::Values(
     RangeCase{"CarryPushesWholePastLimit", {kLimit, 1, 2}, {0, 1, 2}, 1, false}),
     [](const auto& info) { return info.param.name; });
 
-// The loops the arithmetic must agree with: one denominator subtracted per step,
-// and the greatest common divisor found by searching down from the numerator.
-void CarryByLoop(MixedNumber& n)
-{
-    while (n.numerator >= n.denominator) {
-        n.numerator -= n.denominator;
-        n.whole += 1;
-    }
-}
-
-void ReduceByDescendingSearch(MixedNumber& n)
-{
-    for (std::int64_t k = n.numerator; k >= 1; --k) {
-        if (n.numerator % k == 0 && n.denominator % k == 0) {
-            n.numerator /= k;
-            n.denominator /= k;
-            return;
-        }
-    }
-}
-
 TEST(LoopAgreement, NormaliseAndReduceOperandMatchTheLoops)
 {
     std::mt19937_64 random(20261206);
@@ -163,11 +143,32 @@ TEST(LoopAgreement, NormaliseAndReduceOperandMatchTheLoops)
         MixedNumber slow = fast;
         engine::Normalise(fast);
         engine::ReduceOperand(fast);
-        CarryByLoop(slow);
+        literal::Carry(slow);
         if (slow.numerator == 0)
             slow.denominator = 1;
-        ReduceByDescendingSearch(slow);
+        literal::ReduceByDescendingSearch(slow);
         ASSERT_EQ(fast, slow) << "at row " << i;
+    }
+}
+
+TEST(LoopAgreement, ReduceResultMatchesPlainRemainders)
+{
+    std::mt19937_64 random(53);
+    const std::int64_t factors[] = {1, 2, 3, 4, 7, 8, 64, 96, 99, 100, 101, 128, 1 << 20, 999983};
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(factors) - 1);
+    std::uniform_int_distribution<std::int64_t> anyValue(-engine::kExactLimit, engine::kExactLimit);
+    std::uniform_int_distribution<std::int64_t> small(-3000, 3000);
+    for (int i = 0; i < 200000; ++i) {
+        const std::int64_t common = factors[pick(random)];
+        std::int64_t numerator = (i % 2 ? anyValue(random) : small(random) * common) / common * common;
+        std::int64_t denominator = std::llabs(small(random) * common) + common;
+        if (i % 5 == 0)
+            numerator = 0;
+        MixedNumber fast{0, numerator, denominator};
+        MixedNumber slow = fast;
+        engine::ReduceResult(fast);
+        literal::ReduceResult(slow);
+        ASSERT_EQ(fast, slow) << numerator << "/" << denominator;
     }
 }
 
