@@ -78,16 +78,22 @@ constexpr SmallDivisor MakeSmallDivisor(std::uint64_t k)
     return {inverse, std::numeric_limits<std::uint64_t>::max() / odd, shift};
 }
 
-constexpr auto kSmallDivisors = [] {
-    std::array<SmallDivisor, kLargestSmallDivisor + 1> table{};
-    for (std::uint64_t k = 1; k < table.size(); ++k)
-        table[k] = MakeSmallDivisor(k);
+// Entry k - 1 is for divisor k.
+using SmallDivisorTable = std::array<SmallDivisor, kLargestSmallDivisor>;
+
+constexpr SmallDivisorTable MakeSmallDivisors()
+{
+    SmallDivisorTable table{};
+    for (std::size_t i = 0; i < table.size(); ++i)
+        table[i] = MakeSmallDivisor(i + 1);
     return table;
-}();
+}
+
+constexpr SmallDivisorTable kSmallDivisors = MakeSmallDivisors();
 
 bool DividesSmall(std::int64_t k, std::int64_t value)
 {
-    const SmallDivisor& d = kSmallDivisors[static_cast<std::size_t>(k)];
+    const SmallDivisor& d = kSmallDivisors[static_cast<std::size_t>(k - 1)];
     const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     const std::uint64_t lowBits = (std::uint64_t{1} << d.shift) - 1;
     return (magnitude & lowBits) == 0 && (magnitude >> d.shift) * d.inverse <= d.limit;

@@ -3,6 +3,7 @@
 #include "MixedNumber.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace engine {
@@ -25,6 +26,9 @@ struct CalcState {
     void store(Slot slot, const MixedNumber& value);
     // Zeroes the numbers, the decimal value and both flags, and leaves OpCode alone.
     void clearNumbers();
+    // True after a successful evaluation: a result's denominator is never 0, and a
+    // failed one leaves the numbers cleared.
+    bool hasResult() const { return denominator[static_cast<std::size_t>(Slot::R)] != 0; }
 };
 
 } // namespace engine

@@ -1,10 +1,13 @@
 #include "Evaluate.h"
+#include "ExactValue.h"
 #include "MemoryFieldSet.h"
+#include "ResultExplanation.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -84,6 +87,97 @@ TEST(Property, ResultEqualsTheExactRationalAndOperandsKeepTheirValue)
         ++evaluated;
     }
     EXPECT_GT(evaluated, 19000);
+}
+
+Wide Gcd(Wide a, Wide b)
+{
+    while (b != 0) {
+        const Wide r = a % b;
+        a = b;
+        b = r;
+    }
+    return a < 0 ? -a : a;
+}
+
+Wide Power10(std::size_t n)
+{
+    Wide p = 1;
+    while (n-- > 0)
+        p *= 10;
+    return p;
+}
+
+// Reads "-A.B(C)" back as a fraction: A + B / 10^k + C / (10^k (10^p - 1)).
+// Empty when the digits would not fit the test's 128-bit arithmetic.
+std::optional<Fraction> ReadExpansion(std::string text)
+{
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative)
+        text.erase(0, 1);
+    const std::size_t point = text.find('.');
+    const std::string whole = text.substr(0, point);
+    std::string fixed, repeating;
+    if (point != std::string::npos) {
+        const std::string rest = text.substr(point + 1);
+        const std::size_t open = rest.find('(');
+        fixed = rest.substr(0, open);
+        if (open != std::string::npos)
+            repeating = rest.substr(open + 1, rest.size() - open - 2);
+    }
+    if (whole.size() + fixed.size() + repeating.size() > 30)
+        return std::nullopt;
+    const auto digits = [](const std::string& d) {
+        Wide value = 0;
+        for (const char c : d)
+            value = value * 10 + (c - '0');
+        return value;
+    };
+    const Wide scale = Power10(fixed.size());
+    Wide p = digits(whole) * scale + digits(fixed);
+    Wide q = scale;
+    if (!repeating.empty()) {
+        const Wide nines = Power10(repeating.size()) - 1;
+        p = p * nines + digits(repeating);
+        q = q * nines;
+    }
+    return Fraction{negative ? -p : p, q};
+}
+
+TEST(Property, ExactValueIsProperInLowestTermsAndExpansionReadsBack)
+{
+    std::mt19937_64 random(2026);
+    std::uniform_int_distribution<int> whole(0, 20), numerator(0, 60), denominator(1, 60), op(1, 4);
+    int readBack = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const int values[6] = {whole(random), denominator(random), numerator(random),
+                               whole(random), denominator(random), numerator(random)};
+        engine::MemoryFieldSet fields;
+        for (int f = 0; f < 6; ++f)
+            fields.set(f + 1, std::to_string(values[f]));
+        engine::CalcState state;
+        state.OpCode = static_cast<std::int16_t>(op(random));
+        engine::Evaluate(state, fields);
+        if (!fields.messages().empty())
+            continue;
+
+        const engine::MixedNumber r = state.number(engine::Slot::R);
+        const engine::ExactValue exact = engine::ToExactValue(r);
+        ASSERT_TRUE(exact.numerator >= 0 && exact.numerator < exact.denominator) << "row " << i;
+        ASSERT_EQ(Gcd(exact.numerator, exact.denominator), 1) << "row " << i;
+        const Fraction mixed = Mixed(exact.whole, exact.numerator, exact.denominator);
+        const Fraction value{exact.negative ? -mixed.p : mixed.p, mixed.q};
+        ASSERT_TRUE(Equal(value, Mixed(r.whole, r.numerator, r.denominator))) << "row " << i;
+
+        const std::string expansion = engine::DecimalExpansion(exact);
+        if (expansion.find("…") != std::string::npos)
+            continue;
+        const auto read = ReadExpansion(expansion);
+        if (!read)
+            continue;
+        ASSERT_TRUE(Equal(*read, value)) << "row " << i << ": " << expansion;
+        ++readBack;
+    }
+    EXPECT_GT(readBack, 10000);
 }
 
 } // namespace

@@ -1,47 +1,74 @@
-// Works 1 1/2 + 1 1/2 in the main window and saves the window as a PNG, so the program
-// can be seen where there is no display and the README's picture can be refreshed.
-// Usage: velmo-snapshot <main.png> [<about.png>]
+// Works examples in the calculator's windows and saves them as PNGs, so the program can
+// be seen where there is no display and the README's pictures can be refreshed.
+// Usage: velmo-snapshot <main.png> [--about <about.png>] [--tooltip <tooltip.png>]
+//   main.png     the main window after 1 1/2 + 1 1/2
+//   about.png    the About window
+//   tooltip.png  the main window after 3 1/4 - 1 1/2, with the result's tooltip showing
 #include "ChineseLocale.h"
 #include "Evaluate.h"
 #include "Form1.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QToolTip>
 
 #include <cstdio>
 
 namespace {
 
-void Type(const ui::Form1& form, int index, const char* text)
+// Types whole A, numerator A, denominator A, whole B, numerator B, denominator B and works them out.
+void Work(const ui::Form1& form, const QStringList& operands, const char* operation)
 {
-    form.t(index)->setText(QString::fromLatin1(text));
+    using namespace engine::field;
+    const int fields[] = {kWholeA, kNumeratorA, kDenominatorA, kWholeB, kNumeratorB, kDenominatorB};
+    for (int i = 0; i < 6; ++i)
+        form.t(fields[i])->setText(operands[i]);
+    form.findChild<QPushButton*>(QString::fromLatin1(operation))->click();
+    form.findChild<QPushButton*>(QStringLiteral("dy"))->click();
+    QApplication::processEvents();
 }
 
-void Click(const ui::Form1& form, const char* name)
-{
-    form.findChild<QPushButton*>(QString::fromLatin1(name))->click();
-}
-
-QWidget* AboutWindow()
+QWidget* TopLevel(const char* className)
 {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QStringLiteral("Form2"))
+        if (window->inherits(className) && window->isVisible())
             return window;
     }
     return nullptr;
 }
 
-bool Save(QWidget& window, const char* path)
+bool Save(const QPixmap& picture, const QString& path)
 {
-    if (!window.grab().save(QString::fromLocal8Bit(path))) {
-        std::fprintf(stderr, "cannot write %s\n", path);
+    if (!picture.save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
-    std::printf("%s\n", path);
+    std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+// The main window with the tooltip of the decimal field drawn where it shows.
+QPixmap WithTooltip(ui::Form1& form)
+{
+    QLineEdit* decimal = form.t(engine::field::kDecimal);
+    QToolTip::showText(decimal->mapToGlobal(QPoint(decimal->width() / 3, decimal->height())), decimal->toolTip(),
+                       decimal);
+    QApplication::processEvents();
+    QWidget* tip = TopLevel("QTipLabel");
+    if (!tip)
+        return form.grab();
+    const QRect area = form.frameGeometry().united(tip->frameGeometry());
+    QPixmap picture(area.size());
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.drawPixmap(form.pos() - area.topLeft(), form.grab());
+    painter.drawPixmap(tip->pos() - area.topLeft(), tip->grab());
+    return picture;
 }
 
 } // namespace
@@ -49,29 +76,33 @@ bool Save(QWidget& window, const char* path)
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: velmo-snapshot <main.png> [<about.png>]\n");
-        return 2;
-    }
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("main.png"), QStringLiteral("the main window after 1 1/2 + 1 1/2"));
+    const QCommandLineOption about(QStringLiteral("about"), QStringLiteral("the About window"),
+                                   QStringLiteral("about.png"));
+    const QCommandLineOption tooltip(QStringLiteral("tooltip"), QStringLiteral("3 1/4 - 1 1/2 with its tooltip"),
+                                     QStringLiteral("tooltip.png"));
+    parser.addOptions({about, tooltip});
+    parser.addHelpOption();
+    parser.process(application);
+    if (parser.positionalArguments().size() != 1)
+        parser.showHelp(2);
+
     ui::InstallChineseLocale(application);
     ui::Form1 form;
     form.show();
-    using namespace engine::field;
-    Type(form, kWholeA, "1");
-    Type(form, kNumeratorA, "1");
-    Type(form, kDenominatorA, "2");
-    Type(form, kWholeB, "1");
-    Type(form, kNumeratorB, "1");
-    Type(form, kDenominatorB, "2");
-    Click(form, "js1");
-    Click(form, "dy");
-    QApplication::processEvents();
-    if (!Save(form, argv[1]))
+    Work(form, {"1", "1", "2", "1", "1", "2"}, "js1");
+    if (!Save(form.grab(), parser.positionalArguments().front()))
         return 1;
-    if (argc == 3) {
+    if (parser.isSet(about)) {
         form.findChild<QAction*>(QStringLiteral("about"))->trigger();
         QApplication::processEvents();
-        if (!Save(*AboutWindow(), argv[2]))
+        if (!Save(TopLevel("ui::Form2")->grab(), parser.value(about)))
+            return 1;
+    }
+    if (parser.isSet(tooltip)) {
+        Work(form, {"3", "1", "4", "1", "1", "2"}, "js2");
+        if (!Save(WithTooltip(form), parser.value(tooltip)))
             return 1;
     }
     return 0;

@@ -2,10 +2,13 @@
 
 #include "DigitKeyFilter.h"
 #include "Evaluate.h"
+#include "ExactValue.h"
 #include "Form2.h"
 #include "PictureBox.h"
+#include "ResultExplanation.h"
 #include "Twips.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCoreApplication>
 #include <QLayout>
@@ -24,20 +27,25 @@ namespace {
 constexpr QRect kClientArea = TwipsRect(0, 0, 2880, 5595);
 constexpr QRect kPictureRect = TwipsRect(0, 0, 2890, 5600);
 
-// Where each text field t(0)..t(10) sits on the picture; t(0) is a spare below its edge.
-constexpr std::array<QRect, 11> kFieldRects{
-    TwipsRect(0, 6000, 1215, 375),    // t(0) spare
-    TwipsRect(120, 840, 1215, 375),   // t(1) whole A
-    TwipsRect(1440, 1080, 1215, 375), // t(2) denominator A
-    TwipsRect(1440, 480, 1215, 375),  // t(3) numerator A
-    TwipsRect(120, 2400, 1215, 375),  // t(4) whole B
-    TwipsRect(1440, 2640, 1215, 375), // t(5) denominator B
-    TwipsRect(1440, 2040, 1215, 375), // t(6) numerator B
-    TwipsRect(120, 3840, 1215, 375),  // t(7) whole R
-    TwipsRect(1440, 4080, 1215, 375), // t(8) denominator R
-    TwipsRect(1440, 3480, 1215, 375), // t(9) numerator R
-    TwipsRect(120, 4680, 2535, 375),  // t(10) decimal value
+struct FieldSpec {
+    QRect rect;
+    const char16_t* accessibleName;
 };
+
+// Where each text field t(0)..t(10) sits on the picture; t(0) is a spare below its edge.
+constexpr std::array<FieldSpec, 11> kFields{{
+    {TwipsRect(0, 6000, 1215, 375), u"备用"},
+    {TwipsRect(120, 840, 1215, 375), u"第一个数 整数部分"},
+    {TwipsRect(1440, 1080, 1215, 375), u"第一个数 分母"},
+    {TwipsRect(1440, 480, 1215, 375), u"第一个数 分子"},
+    {TwipsRect(120, 2400, 1215, 375), u"第二个数 整数部分"},
+    {TwipsRect(1440, 2640, 1215, 375), u"第二个数 分母"},
+    {TwipsRect(1440, 2040, 1215, 375), u"第二个数 分子"},
+    {TwipsRect(120, 3840, 1215, 375), u"结果 整数部分"},
+    {TwipsRect(1440, 4080, 1215, 375), u"结果 分母"},
+    {TwipsRect(1440, 3480, 1215, 375), u"结果 分子"},
+    {TwipsRect(120, 4680, 2535, 375), u"结果 小数"},
+}};
 
 // The fraction bars of A, B and R, each between its numerator and denominator.
 constexpr std::array<QLine, 3> kFractionBars{
@@ -49,13 +57,14 @@ constexpr std::array<QLine, 3> kFractionBars{
 struct ButtonSpec {
     const char16_t* caption;
     QRect rect;
+    const char16_t* accessibleName;
 };
 
 constexpr std::array<ButtonSpec, 4> kOperatorButtons{{
-    {u"＋", TwipsRect(240, 1500, 495, 495)},
-    {u"－", TwipsRect(840, 1500, 495, 495)},
-    {u"×", TwipsRect(1440, 1500, 495, 495)},
-    {u"÷", TwipsRect(2040, 1500, 495, 495)},
+    {u"＋", TwipsRect(240, 1500, 495, 495), u"加"},
+    {u"－", TwipsRect(840, 1500, 495, 495), u"减"},
+    {u"×", TwipsRect(1440, 1500, 495, 495), u"乘"},
+    {u"÷", TwipsRect(2040, 1500, 495, 495), u"除"},
 }};
 
 constexpr QRect kEqualsRect = TwipsRect(840, 3080, 1095, 375);
@@ -74,11 +83,12 @@ QFont SongTi(qreal points, bool bold)
     return font;
 }
 
-QPushButton* MakeButton(const QString& caption, const QString& name, const QRect& rect, const QFont& font,
-                        QWidget* parent)
+QPushButton* MakeButton(const QString& caption, const QString& name, const QString& accessibleName, const QRect& rect,
+                        const QFont& font, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
+    button->setAccessibleName(accessibleName);
     button->setGeometry(rect);
     button->setFont(font);
     button->setAutoDefault(false);
@@ -133,7 +143,8 @@ void Form1::createFields()
     for (std::size_t i = 0; i < t_.size(); ++i) {
         auto* field = new QLineEdit(picture1_);
         field->setObjectName(QStringLiteral("t%1").arg(i));
-        field->setGeometry(kFieldRects[i]);
+        field->setGeometry(kFields[i].rect);
+        field->setAccessibleName(QString::fromUtf16(kFields[i].accessibleName));
         field->setFont(font);
         field->setMaxLength(std::numeric_limits<int>::max());
         field->setAcceptDrops(false);
@@ -149,14 +160,16 @@ void Form1::createButtons()
     const QFont operatorFont = SongTi(14.25, true);
     for (std::size_t i = 0; i < operators_.size(); ++i) {
         const ButtonSpec& spec = kOperatorButtons[i];
-        operators_[i] = MakeButton(QString::fromUtf16(spec.caption), QStringLiteral("js%1").arg(i + 1), spec.rect,
-                                   operatorFont, picture1_);
+        operators_[i] = MakeButton(QString::fromUtf16(spec.caption), QStringLiteral("js%1").arg(i + 1),
+                                   QString::fromUtf16(spec.accessibleName), spec.rect, operatorFont, picture1_);
         const auto opCode = static_cast<std::int16_t>(i + 1);
         connect(operators_[i], &QPushButton::clicked, this, [this, opCode] { chooseOperation(opCode); });
     }
-    dy_ = MakeButton(QStringLiteral("＝"), QStringLiteral("dy"), kEqualsRect, SongTi(15, true), picture1_);
+    dy_ = MakeButton(QStringLiteral("＝"), QStringLiteral("dy"), QStringLiteral("等于"), kEqualsRect, SongTi(15, true),
+                     picture1_);
     connect(dy_, &QPushButton::clicked, this, &Form1::evaluate);
-    new_ = MakeButton(QStringLiteral("新运算"), QStringLiteral("new"), kNewRect, SongTi(12, false), picture1_);
+    new_ = MakeButton(QStringLiteral("新运算"), QStringLiteral("new"), QStringLiteral("新运算"), kNewRect,
+                      SongTi(12, false), picture1_);
     connect(new_, &QPushButton::clicked, this, &Form1::clearFields);
 }
 
@@ -180,12 +193,14 @@ void Form1::createMenus()
 {
     QMenu* gongneng = menuBar()->addMenu(QStringLiteral("功能"));
     gongneng->setObjectName(QStringLiteral("gongneng"));
+    gongneng->setAccessibleName(QStringLiteral("功能"));
     gongneng->addAction(news_);
     gongneng->addSeparator()->setObjectName(QStringLiteral("hhh"));
     gongneng->addAction(exit_);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
     help->setObjectName(QStringLiteral("help"));
+    help->setAccessibleName(QStringLiteral("帮助"));
     help->addAction(about_);
 }
 
@@ -215,12 +230,38 @@ void Form1::chooseOperation(std::int16_t opCode)
 void Form1::evaluate()
 {
     engine::Evaluate(state_, fields_);
+    if (state_.hasResult())
+        explainResult();
+    else
+        showExplanation({}, {});
 }
 
 void Form1::clearFields()
 {
     for (QLineEdit* field : t_)
         field->clear();
+    showExplanation({}, {});
+}
+
+void Form1::explainResult()
+{
+    const engine::ExactValue value = engine::ToExactValue(state_.number(engine::Slot::R));
+    showExplanation(QString::fromStdString(engine::ResultTooltip(value)),
+                    QString::fromStdString(engine::ChineseReading(value)));
+    // Tell assistive technology, so that the new result is read out.
+    for (int i = kFirstResultField; i <= engine::field::kDecimal; ++i) {
+        QAccessibleEvent changed(t(i), QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+// The exact result over the result fields: a tooltip for the eye, a description for screen readers.
+void Form1::showExplanation(const QString& tooltip, const QString& reading)
+{
+    for (int i = kFirstResultField; i <= engine::field::kDecimal; ++i) {
+        t(i)->setToolTip(tooltip);
+        t(i)->setAccessibleDescription(reading);
+    }
 }
 
 void Form1::showAbout()

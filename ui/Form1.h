@@ -47,6 +47,8 @@ private:
 
     void chooseOperation(std::int16_t opCode);
     void evaluate();
+    void explainResult();
+    void showExplanation(const QString& tooltip, const QString& reading);
     void clearFields();
     void showAbout();
     void exitProgram();
