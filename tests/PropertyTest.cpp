@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <cstdlib>
 #include <optional>
 #include <random>
@@ -53,21 +55,36 @@ Fraction Shown(const engine::MemoryFieldSet& fields, int wholeIndex)
     return Mixed(Read(fields, wholeIndex), Read(fields, wholeIndex + 2), Read(fields, wholeIndex + 1));
 }
 
+// One evaluation of random operands: whole A, denominator A, numerator A, whole B,
+// denominator B, numerator B, each drawn from its range, and a random operation.
+struct RandomEvaluation {
+    int values[6];
+    int opCode;
+    engine::MemoryFieldSet fields;
+    engine::CalcState state;
+
+    RandomEvaluation(std::mt19937_64& random, int maxWhole, int maxNumerator, int maxDenominator)
+    {
+        std::uniform_int_distribution<int> whole(0, maxWhole), numerator(0, maxNumerator),
+            denominator(1, maxDenominator), op(1, 4);
+        const int drawn[6] = {whole(random), denominator(random), numerator(random),
+                              whole(random), denominator(random), numerator(random)};
+        std::copy(std::begin(drawn), std::end(drawn), values);
+        opCode = op(random);
+        for (int f = 0; f < 6; ++f)
+            fields.set(f + 1, std::to_string(values[f]));
+        state.OpCode = static_cast<std::int16_t>(opCode);
+        engine::Evaluate(state, fields);
+    }
+};
+
 TEST(Property, ResultEqualsTheExactRationalAndOperandsKeepTheirValue)
 {
     std::mt19937_64 random(6122026);
-    std::uniform_int_distribution<int> whole(0, 999), numerator(0, 3000), denominator(1, 999), op(1, 4);
     int evaluated = 0;
     for (int i = 0; i < 20000; ++i) {
-        const int values[6] = {whole(random), denominator(random), numerator(random),
-                               whole(random), denominator(random), numerator(random)};
-        const int opCode = op(random);
-        engine::MemoryFieldSet fields;
-        for (int f = 0; f < 6; ++f)
-            fields.set(f + 1, std::to_string(values[f]));
-        engine::CalcState state;
-        state.OpCode = static_cast<std::int16_t>(opCode);
-        engine::Evaluate(state, fields);
+        const RandomEvaluation run(random, 999, 3000, 999);
+        const auto& [values, opCode, fields, state] = run;
 
         const Fraction a = Mixed(values[0], values[2], values[1]);
         const Fraction b = Mixed(values[3], values[5], values[4]);
@@ -146,17 +163,10 @@ std::optional<Fraction> ReadExpansion(std::string text)
 TEST(Property, ExactValueIsProperInLowestTermsAndExpansionReadsBack)
 {
     std::mt19937_64 random(2026);
-    std::uniform_int_distribution<int> whole(0, 20), numerator(0, 60), denominator(1, 60), op(1, 4);
     int readBack = 0;
     for (int i = 0; i < 20000; ++i) {
-        const int values[6] = {whole(random), denominator(random), numerator(random),
-                               whole(random), denominator(random), numerator(random)};
-        engine::MemoryFieldSet fields;
-        for (int f = 0; f < 6; ++f)
-            fields.set(f + 1, std::to_string(values[f]));
-        engine::CalcState state;
-        state.OpCode = static_cast<std::int16_t>(op(random));
-        engine::Evaluate(state, fields);
+        const RandomEvaluation run(random, 20, 60, 60);
+        const auto& [values, opCode, fields, state] = run;
         if (!fields.messages().empty())
             continue;
 
