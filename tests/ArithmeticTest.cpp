@@ -73,37 +73,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, ResultTest, testing::Values(
     StepCase{"NegativeNumeratorHandsSignToDenominator", {0, -2, 8}, {0, 1, -4}},
     StepCase{"FiveSixthsHitsAtFive", {0, 5, 6}, {0, 5, 6}}), RowName);
 
-struct CombineCase {
-    std::string name;
-    MixedNumber a;
-    MixedNumber b;
-    std::int16_t opCode;
-    MixedNumber result; // after Combine and ReduceResult
-    double decimal;
-};
-
-class CombineTest : public testing::TestWithParam<CombineCase> {};
-
-TEST_P(CombineTest, ComputesReducedResultAndDecimal)
-{
-    const CombineCase& row = GetParam();
-    auto r = engine::Combine(row.a, row.b, row.opCode);
-    ASSERT_TRUE(r.has_value());
-    engine::ReduceResult(*r);
-    EXPECT_EQ(*r, row.result);
-    EXPECT_DOUBLE_EQ(engine::DecimalValue(*r), row.decimal);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, CombineTest, testing::Values(
-    CombineCase{"HalfPlusThird", {0, 1, 2}, {0, 1, 3}, 1, {0, 5, 6}, 5.0 / 6.0},
-    CombineCase{"ThreeHalfMinusOneQuarter", {3, 1, 2}, {1, 1, 4}, 2, {2, 1, 4}, 2.25},
-    CombineCase{"NegativeFractionPart", {0, 1, 2}, {0, 3, 4}, 2, {0, 1, -4}, -0.25},
-    CombineCase{"ProductCarriesToWhole", {1, 1, 2}, {0, 2, 3}, 3, {1, 0, 1}, 1.0},
-    CombineCase{"QuotientCarriesTwice", {0, 1, 2}, {0, 1, 4}, 4, {2, 0, 1}, 2.0},
-    CombineCase{"NegativeWholePart", {1, 1, 2}, {2, 1, 4}, 2, {-1, 1, 4}, -0.75},
-    CombineCase{"LargestProduct", {99999, 0, 1}, {99999, 0, 1}, 3, {9999800001, 0, 1}, 9999800001.0}), 
-    [](const auto& info) { return info.param.name; });
-
 struct RangeCase {
     std::string name;
     MixedNumber a;

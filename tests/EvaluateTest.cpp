@@ -142,6 +142,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, EvaluateMessage, testing::Values(
     MessageCase{"Exponent", {"1", "2", "1", "1", "1e3", "1"}, kAdd, text::kEnterCorrectly},
     MessageCase{"FullWidthDigit", {"1", "2", "1", "1", "2", "\xEF\xBC\x91"}, kAdd, text::kEnterCorrectly},
     MessageCase{"Letters", {"1", "2", "1", "1", "2", "abc"}, kAdd, text::kEnterCorrectly},
+    MessageCase{"InvalidUtf8", {"1", "2", "1", "\xFF", "2", "1"}, kAdd, text::kEnterCorrectly},
+    MessageCase{"ArabicIndicDigit", {"1", "\xD9\xA1", "1", "1", "2", "1"}, kAdd, text::kEnterCorrectly},
     MessageCase{"BadTextBeforeNoOperation", {"x", "2", "1", "1", "2", "1"}, 0, text::kEnterCorrectly},
     MessageCase{"ZeroDenominator", {"1", "0", "1", "1", "2", "1"}, kAdd, text::kZeroDenominator},
     MessageCase{"ZeroDenominatorOfZeros", {"1", "2", "1", "1", "000", "0"}, kAdd, text::kZeroDenominator},

@@ -57,30 +57,6 @@ TEST(FormatWhole, PrintsPlainDigits)
     EXPECT_EQ(engine::FormatWhole(9999800001), "9999800001");
 }
 
-struct DigitCase {
-    std::string name;
-    std::string text;
-    bool isDigitRun;
-};
-
-class DigitRunTest : public testing::TestWithParam<DigitCase> {};
-
-TEST_P(DigitRunTest, AcceptsOnlyAsciiDigits)
-{
-    EXPECT_EQ(engine::IsDigitRun(GetParam().text), GetParam().isDigitRun);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, DigitRunTest, testing::Values(
-    DigitCase{"Empty", "", false},
-    DigitCase{"LeadingZeros", "007", true},
-    DigitCase{"InnerSpace", "1 2", false},
-    DigitCase{"Minus", "-1", false},
-    DigitCase{"Tab", "\t1", false},
-    DigitCase{"FullWidthOne", "\xEF\xBC\x91", false},
-    DigitCase{"InvalidUtf8", "\xFF", false},
-    DigitCase{"ArabicIndicDigit", "\xD9\xA1", false}),
-    [](const auto& info) { return info.param.name; });
-
 TEST(ParseDigitRun, StopsExactlyAtTwoToThe53)
 {
     EXPECT_EQ(engine::ParseDigitRun("0009007199254740992"), 9007199254740992);

@@ -159,9 +159,9 @@ void Form1::createButtons()
 {
     const QFont operatorFont = SongTi(14.25, true);
     for (std::size_t i = 0; i < operators_.size(); ++i) {
-        const ButtonSpec& spec = kOperatorButtons[i];
-        operators_[i] = MakeButton(QString::fromUtf16(spec.caption), QStringLiteral("js%1").arg(i + 1),
-                                   QString::fromUtf16(spec.accessibleName), spec.rect, operatorFont, picture1_);
+        const ButtonSpec& entry = kOperatorButtons[i];
+        operators_[i] = MakeButton(QString::fromUtf16(entry.caption), QStringLiteral("js%1").arg(i + 1),
+                                   QString::fromUtf16(entry.accessibleName), entry.rect, operatorFont, picture1_);
         const auto opCode = static_cast<std::int16_t>(i + 1);
         connect(operators_[i], &QPushButton::clicked, this, [this, opCode] { chooseOperation(opCode); });
     }
