@@ -45,11 +45,14 @@ fuzz: deps
 	@cmake --build build-fuzz -j $(JOBS) --target evaluate-fuzz
 	@ctest --test-dir build-fuzz --output-on-failure
 
+# The list of installed files is kept apart from install_manifest.txt, which the
+# install test overwrites with its temporary prefix.
 install: build
 	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+	@cp $(BUILD_DIR)/install_manifest.txt $(BUILD_DIR)/installed-files.txt
 
 uninstall:
-	@xargs -r rm -f < $(BUILD_DIR)/install_manifest.txt
+	@xargs -r rm -f < $(BUILD_DIR)/installed-files.txt
 
 clean:
 	@rm -rf build build-sanitize build-fuzz
