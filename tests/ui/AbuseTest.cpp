@@ -1,6 +1,7 @@
 #include "ChineseLocale.h"
 #include "Form1.h"
 #include "Form2.h"
+#include "MessageBoxAnswer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -9,7 +10,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 // What a person can do to the window that no ordinary use does: paste huge text, and
@@ -50,18 +50,9 @@ void AbuseTest::click(const char* name)
     QTest::mouseClick(form_->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
 }
 
-// Clicks "＝" and returns the text of the message it showed, closing it, or "" for none.
 QString AbuseTest::clickEqualsAndAnswer()
 {
-    QString text;
-    QTimer::singleShot(0, this, [&text] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
-            box->accept();
-        }
-    });
-    click("dy");
-    return text;
+    return ClickAndAnswerText(form_->findChild<QPushButton*>(QStringLiteral("dy")));
 }
 
 ui::Form2* AbuseTest::aboutWindow()

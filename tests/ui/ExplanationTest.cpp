@@ -1,5 +1,6 @@
 #include "ChineseLocale.h"
 #include "Form1.h"
+#include "MessageBoxAnswer.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -8,7 +9,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -60,11 +60,7 @@ void ExplanationTest::click(const char* name)
 
 void ExplanationTest::clickEqualsDismissingAnyMessage()
 {
-    QTimer::singleShot(0, this, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-            box->accept();
-    });
-    click("dy");
+    ClickAndAnswer(form_->findChild<QPushButton*>(QStringLiteral("dy")));
 }
 
 void ExplanationTest::equalsExplainsTheResult_data()

@@ -1,5 +1,6 @@
 #include "ChineseLocale.h"
 #include "Form1.h"
+#include "MessageBoxAnswer.h"
 #include "PictureBox.h"
 
 #include <QAction>
@@ -11,22 +12,10 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
 #include <optional>
-
-namespace {
-
-struct SeenMessage {
-    QString title;
-    QString text;
-    QStringList buttons;
-    QMessageBox::Icon icon;
-};
-
-} // namespace
 
 class Form1Test : public QObject {
     Q_OBJECT
@@ -96,22 +85,9 @@ void Form1Test::click(const char* name)
     QTest::mouseClick(button(name), Qt::LeftButton);
 }
 
-// Clicks "＝"; if a message box opens, records it and closes it with its button.
 std::optional<SeenMessage> Form1Test::clickEqualsAndAnswer()
 {
-    std::optional<SeenMessage> seen;
-    QTimer::singleShot(0, this, [&seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        QStringList buttons;
-        for (QAbstractButton* b : box->buttons())
-            buttons << b->text();
-        seen = SeenMessage{box->windowTitle(), box->text(), buttons, box->icon()};
-        QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
-    });
-    click("dy");
-    return seen;
+    return ClickAndAnswer(button("dy"));
 }
 
 void Form1Test::init()
