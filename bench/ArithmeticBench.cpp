@@ -36,7 +36,7 @@ void EngineCarry(benchmark::State& state)
 
 void LiteralCarry(benchmark::State& state)
 {
-    TimeStep(state, literal::Carry, Square(state.range(0)));
+    TimeStep(state, support::literal::Carry, Square(state.range(0)));
 }
 
 void EngineReduce(benchmark::State& state)
@@ -46,7 +46,7 @@ void EngineReduce(benchmark::State& state)
 
 void LiteralReduce(benchmark::State& state)
 {
-    TimeStep(state, literal::ReduceByDescendingSearch, JustBelowOne(state.range(0)));
+    TimeStep(state, support::literal::ReduceByDescendingSearch, JustBelowOne(state.range(0)));
 }
 
 // Both passes of the result reduction in full: no common factor up to 100 to stop pass B early.
@@ -59,7 +59,7 @@ void EngineReduceResult(benchmark::State& state)
 
 void LiteralReduceResult(benchmark::State& state)
 {
-    TimeStep(state, literal::ReduceResult, kUnreducible);
+    TimeStep(state, support::literal::ReduceResult, kUnreducible);
 }
 
 } // namespace

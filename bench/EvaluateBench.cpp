@@ -16,7 +16,7 @@ struct Input {
 // One press of "＝" on fresh operand fields; resetting the six fields is part of the figure.
 void RunEvaluate(benchmark::State& state, const Input& input)
 {
-    engine::MemoryFieldSet fields;
+    support::MemoryFieldSet fields;
     engine::CalcState calc;
     for (auto _ : state) {
         for (int i = 0; i < 6; ++i)

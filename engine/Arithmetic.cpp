@@ -42,7 +42,8 @@ Exact Times(Exact a, Exact b)
     return *a * *b;
 }
 
-// Subtracting the denominator while the numerator is not below it, one division at a time.
+// Carries the whole units out of the fraction in one division; the numerator ends below
+// the denominator. A negative numerator carries nothing.
 void Carry(MixedNumber& number)
 {
     if (number.denominator > 0 && number.numerator >= number.denominator) {
@@ -94,7 +95,8 @@ constexpr SmallDivisorTable kSmallDivisors = MakeSmallDivisors();
 bool DividesSmall(std::int64_t k, std::int64_t value)
 {
     const SmallDivisor& d = kSmallDivisors[static_cast<std::size_t>(k - 1)];
-    const std::uint64_t magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    const std::uint64_t magnitude
+        = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     const std::uint64_t lowBits = (std::uint64_t{1} << d.shift) - 1;
     return (magnitude & lowBits) == 0 && (magnitude >> d.shift) * d.inverse <= d.limit;
 }
@@ -110,9 +112,9 @@ void CancelSmallFactors(MixedNumber& result)
     }
 }
 
-// Pass B: the first k from 1 up to 100 whose cofactor q = numerator / k is whole and
-// divides the denominator leaves numerator k. Below 2^53 the quotient taken in double
-// is whole exactly when k divides the numerator, so integer division says the same.
+// Pass B: the first k from 1 up to 100 that divides the numerator and whose cofactor
+// q = numerator / k divides the denominator leaves numerator k. A negative numerator
+// gives a negative q, which hands its sign to the denominator.
 void CancelLargeFactor(MixedNumber& result)
 {
     for (std::int64_t k = 1; k <= kLargestSmallDivisor; ++k) {
@@ -148,7 +150,7 @@ void Normalise(MixedNumber& operand)
 
 void ReduceOperand(MixedNumber& operand)
 {
-    // The descending search from the numerator stops at the greatest common divisor.
+    // Reduction has always left a zero numerator with the denominator Normalise gave it.
     if (operand.numerator < 1)
         return;
     const std::int64_t divisor = std::gcd(operand.numerator, operand.denominator);
@@ -156,32 +158,31 @@ void ReduceOperand(MixedNumber& operand)
     operand.denominator /= divisor;
 }
 
-std::optional<MixedNumber> Combine(const MixedNumber& a, const MixedNumber& b, std::int16_t opCode)
+std::optional<MixedNumber> Combine(const MixedNumber& a, const MixedNumber& b, Operation operation)
 {
     const Exact aWhole = a.whole, aNum = a.numerator, aDen = a.denominator;
     const Exact bWhole = b.whole, bNum = b.numerator, bDen = b.denominator;
     Exact whole = 0, numerator, denominator;
-    switch (opCode) {
-    case 1:
+    switch (operation) {
+    case Operation::None: return std::nullopt;
+    case Operation::Add:
         numerator = Plus(Times(aNum, bDen), Times(bNum, aDen));
         denominator = Times(bDen, aDen);
         whole = Plus(bWhole, aWhole);
         break;
-    case 2:
+    case Operation::Subtract:
         numerator = Minus(Times(aNum, bDen), Times(bNum, aDen));
         denominator = Times(bDen, aDen);
         whole = Minus(aWhole, bWhole);
         break;
-    case 3:
+    case Operation::Multiply:
         numerator = Times(Plus(Times(aWhole, aDen), aNum), Plus(Times(bWhole, bDen), bNum));
         denominator = Times(bDen, aDen);
         break;
-    case 4:
+    case Operation::Divide:
         numerator = Times(Plus(Times(aWhole, aDen), aNum), bDen);
         denominator = Times(Plus(Times(bWhole, bDen), bNum), aDen);
         break;
-    default:
-        return std::nullopt;
     }
     if (!whole || !numerator || !denominator)
         return std::nullopt;
@@ -192,6 +193,9 @@ std::optional<MixedNumber> Combine(const MixedNumber& a, const MixedNumber& b, s
     return result;
 }
 
+// Bounded on purpose: the result fields have always shown what these two passes leave,
+// 10403/10807 for 101*103 over 101*107 included, and the lowest terms are shown beside
+// them by the explanation rather than in the fields.
 void ReduceResult(MixedNumber& result)
 {
     CancelSmallFactors(result);

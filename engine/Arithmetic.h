@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MixedNumber.h"
+#include "Operation.h"
 
 #include <cstdint>
 #include <optional>
@@ -19,10 +20,10 @@ void Normalise(MixedNumber& operand);
 // Divides numerator and denominator by their greatest common divisor.
 void ReduceOperand(MixedNumber& operand);
 
-// The result of a op b for opCode 1 add, 2 subtract, 3 multiply, 4 divide, with whole
-// units carried out of its fraction. Empty when a component leaves +-kExactLimit.
-// Expects positive denominators and, for divide, a non-zero b.
-std::optional<MixedNumber> Combine(const MixedNumber& a, const MixedNumber& b, std::int16_t opCode);
+// The result of a op b, with whole units carried out of its fraction. Empty when a
+// component leaves +-kExactLimit, and for Operation::None. Expects positive
+// denominators and, for divide, a non-zero b.
+std::optional<MixedNumber> Combine(const MixedNumber& a, const MixedNumber& b, Operation operation);
 
 // Cancels common factors up to 100 of the result's numerator and denominator, then
 // a larger factor where the numerator is at most 100 times it. A negative numerator

@@ -14,7 +14,7 @@ enum class Slot { A = 0, B = 1, R = 2 };
 // The calculation state of one main window. The components are kept grouped by kind,
 // each array indexed by Slot; OpCode survives the clear at the start of an evaluation.
 struct CalcState {
-    std::int16_t OpCode = 0; // 0 none, 1 add, 2 subtract, 3 multiply, 4 divide
+    std::int16_t OpCode = 0; // an Operation: 0 none, 1 add, 2 subtract, 3 multiply, 4 divide
     std::array<std::int64_t, 3> whole{};
     std::array<std::int64_t, 3> denominator{};
     std::array<std::int64_t, 3> numerator{};

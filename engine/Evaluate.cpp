@@ -2,10 +2,10 @@
 
 #include "Arithmetic.h"
 #include "NumberText.h"
+#include "Problem.h"
 
 #include <algorithm>
 #include <array>
-#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -13,24 +13,30 @@ namespace engine {
 
 namespace {
 
-// The operand fields in the order they are checked and read.
-constexpr std::array kOperandFields{field::kWholeA, field::kDenominatorA, field::kNumeratorA,
-                                    field::kWholeB, field::kDenominatorB, field::kNumeratorB};
+// The operand fields t(1)..t(6), in the order they are checked and read.
+constexpr int kFirstOperandField = field::kWholeA;
+constexpr int kOperandFieldCount = 6;
 
-// The texts, then the values, of the operand fields, in the order of kOperandFields.
-using OperandTexts = std::array<std::string, kOperandFields.size()>;
-using OperandValues = std::array<std::optional<std::int64_t>, kOperandFields.size()>;
-enum OperandSlot : std::size_t { kWholeA, kDenominatorA, kNumeratorA, kWholeB, kDenominatorB, kNumeratorB };
+// Something held for each operand field, looked up by field index.
+template <typename T> struct PerOperandField {
+    std::array<T, kOperandFieldCount> items{};
+    T& operator[](int index) { return items.at(static_cast<std::size_t>(index - kFirstOperandField)); }
+    const T& operator[](int index) const { return items.at(static_cast<std::size_t>(index - kFirstOperandField)); }
+};
+
+using OperandTexts = PerOperandField<std::string>;
+using OperandValues = PerOperandField<std::optional<std::int64_t>>;
 
 struct Operands {
     MixedNumber a;
     MixedNumber b;
 };
 
-bool IsOperation(std::int16_t opCode)
-{
-    return opCode >= 1 && opCode <= 4;
-}
+// Either the operands, or what stops the evaluation.
+struct Parsed {
+    Operands operands;
+    std::optional<Problem> problem;
+};
 
 void FillEmptyWhole(FieldSet& fields, int index)
 {
@@ -41,8 +47,8 @@ void FillEmptyWhole(FieldSet& fields, int index)
 OperandTexts ReadOperandTexts(const FieldSet& fields)
 {
     OperandTexts texts;
-    std::transform(kOperandFields.begin(), kOperandFields.end(), texts.begin(),
-                   [&fields](int index) { return fields.read(index); });
+    for (int i = field::kWholeA; i <= field::kNumeratorB; ++i)
+        texts[i] = fields.read(i);
     return texts;
 }
 
@@ -54,47 +60,48 @@ bool IsZero(const std::optional<std::int64_t>& value)
 // Checks the operand values in the order zero denominator, range, zero divisor; a
 // zero denominator or divisor would never end the carry. A value above kExactLimit
 // parses as empty.
-const char* ParseOperands(const OperandTexts& texts, std::int16_t opCode, Operands& operands)
+Parsed ParseOperands(const OperandTexts& texts, Operation operation)
 {
     OperandValues v;
-    std::transform(texts.begin(), texts.end(), v.begin(),
+    std::transform(texts.items.begin(), texts.items.end(), v.items.begin(),
                    [](const std::string& text) { return ParseDigitRun(text); });
-    if (IsZero(v[kDenominatorA]) || IsZero(v[kDenominatorB]))
-        return text::kZeroDenominator;
-    if (!std::all_of(v.begin(), v.end(), [](const auto& value) { return value.has_value(); }))
-        return text::kOutOfRange;
-    if (opCode == 4 && *v[kWholeB] == 0 && *v[kNumeratorB] == 0)
-        return text::kZeroDivisor;
-    operands = {{*v[kWholeA], *v[kNumeratorA], *v[kDenominatorA]}, {*v[kWholeB], *v[kNumeratorB], *v[kDenominatorB]}};
-    return nullptr;
+    if (IsZero(v[field::kDenominatorA]) || IsZero(v[field::kDenominatorB]))
+        return {{}, Problem::ZeroDenominator};
+    if (!std::all_of(v.items.begin(), v.items.end(), [](const auto& value) { return value.has_value(); }))
+        return {{}, Problem::OutOfRange};
+    if (operation == Operation::Divide && *v[field::kWholeB] == 0 && *v[field::kNumeratorB] == 0)
+        return {{}, Problem::ZeroDivisor};
+    return {{{*v[field::kWholeA], *v[field::kNumeratorA], *v[field::kDenominatorA]},
+             {*v[field::kWholeB], *v[field::kNumeratorB], *v[field::kDenominatorB]}},
+            std::nullopt};
 }
 
 // Normalises and reduces both operands, combines them and reduces the result; on
 // success stores all three numbers and the decimal value in the state.
-const char* Calculate(CalcState& state, Operands operands)
+std::optional<Problem> Calculate(CalcState& state, Operands operands, Operation operation)
 {
     Normalise(operands.a);
     Normalise(operands.b);
     if (!InExactRange(operands.a.whole) || !InExactRange(operands.b.whole))
-        return text::kOutOfRange;
+        return Problem::OutOfRange;
     ReduceOperand(operands.a);
     ReduceOperand(operands.b);
-    auto result = Combine(operands.a, operands.b, state.OpCode);
+    auto result = Combine(operands.a, operands.b, operation);
     if (!result)
-        return text::kOutOfRange;
+        return Problem::OutOfRange;
     ReduceResult(*result);
     state.store(Slot::A, operands.a);
     state.store(Slot::B, operands.b);
     state.store(Slot::R, *result);
     state.decimalValue = DecimalValue(*result);
-    return nullptr;
+    return std::nullopt;
 }
 
 void WriteNumber(FieldSet& fields, const MixedNumber& number, int wholeIndex)
 {
-    fields.write(wholeIndex, FormatWhole(number.whole));
-    fields.write(wholeIndex + 1, FormatWhole(number.denominator));
-    fields.write(wholeIndex + 2, FormatWhole(number.numerator));
+    fields.write(wholeIndex, FormatInteger(number.whole));
+    fields.write(wholeIndex + 1, FormatInteger(number.denominator));
+    fields.write(wholeIndex + 2, FormatInteger(number.numerator));
 }
 
 void WriteResults(const CalcState& state, FieldSet& fields)
@@ -105,25 +112,27 @@ void WriteResults(const CalcState& state, FieldSet& fields)
     fields.write(field::kDecimal, FormatDecimal(state.decimalValue));
 }
 
-// Everything after the whole-part fill; returns the message to show, if any.
-const char* Run(CalcState& state, FieldSet& fields)
+// Everything after the whole-part fill; returns what stopped it, if anything.
+std::optional<Problem> Run(CalcState& state, FieldSet& fields)
 {
     const OperandTexts texts = ReadOperandTexts(fields);
-    if (!std::all_of(texts.begin(), texts.end(), [](const std::string& text) { return IsDigitRun(text); })) {
+    if (!std::all_of(texts.items.begin(), texts.items.end(),
+                     [](const std::string& text) { return IsDigitRun(text); })) {
         state.inputError = -1;
-        return text::kEnterCorrectly;
+        return Problem::EnterCorrectly;
     }
-    if (!IsOperation(state.OpCode)) {
+    const Operation operation = ToOperation(state.OpCode);
+    if (operation == Operation::None) {
         state.noOperationError = -1;
-        return text::kChooseOperation;
+        return Problem::ChooseOperation;
     }
-    Operands operands;
-    if (const char* problem = ParseOperands(texts, state.OpCode, operands))
-        return problem;
-    if (const char* problem = Calculate(state, operands))
+    const Parsed parsed = ParseOperands(texts, operation);
+    if (parsed.problem)
+        return parsed.problem;
+    if (auto problem = Calculate(state, parsed.operands, operation))
         return problem;
     WriteResults(state, fields);
-    return nullptr;
+    return std::nullopt;
 }
 
 } // namespace
@@ -133,9 +142,9 @@ void Evaluate(CalcState& state, FieldSet& fields)
     state.clearNumbers();
     FillEmptyWhole(fields, field::kWholeA);
     FillEmptyWhole(fields, field::kWholeB);
-    if (const char* problem = Run(state, fields))
-        fields.message(problem);
-    state.OpCode = 0;
+    if (const auto problem = Run(state, fields))
+        fields.message(std::string(ProblemText(*problem)));
+    state.OpCode = ToOpCode(Operation::None);
 }
 
 } // namespace engine

@@ -12,20 +12,12 @@ inline constexpr int kWholeA = 1, kDenominatorA = 2, kNumeratorA = 3;
 inline constexpr int kWholeB = 4, kDenominatorB = 5, kNumeratorB = 6;
 inline constexpr int kWholeR = 7, kDenominatorR = 8, kNumeratorR = 9;
 inline constexpr int kDecimal = 10;
+inline constexpr int kCount = 11;
 } // namespace field
 
-// Messages to the user.
-namespace text {
-inline constexpr char kEnterCorrectly[] = "请正确输入";
-inline constexpr char kChooseOperation[] = "请选择计算种类";
-inline constexpr char kZeroDenominator[] = "分母不能为零";
-inline constexpr char kOutOfRange[] = "数值超出范围";
-inline constexpr char kZeroDivisor[] = "除数不能为零";
-} // namespace text
-
 // What "＝" does: reads the six operand fields, checks them, computes the result and
-// writes operands and result back, or shows one message and writes nothing but "0"
-// into empty whole-part fields. Either way the chosen operation is used up.
+// writes operands and result back, or shows one message (a Problem's text) and writes
+// nothing but "0" into empty whole-part fields. Either way the chosen operation is used up.
 void Evaluate(CalcState& state, FieldSet& fields);
 
 } // namespace engine

@@ -37,7 +37,7 @@ std::optional<std::int64_t> ParseDigitRun(std::string_view digits)
     return value;
 }
 
-std::string FormatWhole(std::int64_t value)
+std::string FormatInteger(std::int64_t value)
 {
     char buffer[24];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
@@ -47,7 +47,7 @@ std::string FormatWhole(std::int64_t value)
 std::string FormatDecimal(double value)
 {
     if (value == std::trunc(value) && std::fabs(value) < kTwoTo63)
-        return FormatWhole(static_cast<std::int64_t>(value));
+        return FormatInteger(static_cast<std::int64_t>(value));
     char buffer[40];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::string text(buffer, result.ptr);

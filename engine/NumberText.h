@@ -13,8 +13,8 @@ bool IsDigitRun(std::string_view text);
 // The value of a digit run, or empty when it lies above kExactLimit (leading zeros allowed).
 std::optional<std::int64_t> ParseDigitRun(std::string_view digits);
 
-// Plain digits with a leading "-" when negative.
-std::string FormatWhole(std::int64_t value);
+// Any integer as plain digits, with a leading "-" when negative.
+std::string FormatInteger(std::int64_t value);
 
 // A whole value as plain digits, never "-0"; any other value as C's "%.15G" prints it
 // in the "C" locale: 15 significant digits, no trailing zeros, "." as separator, and

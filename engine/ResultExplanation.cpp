@@ -10,8 +10,8 @@ namespace engine {
 namespace {
 
 struct Expansion {
-    std::string digits;      // after the point
-    int periodStart = -1;    // index into digits where the repeating part begins, or -1
+    std::string digits;   // after the point
+    int periodStart = -1; // index into digits where the repeating part begins, or -1
     bool truncated = false;
 };
 
@@ -58,7 +58,7 @@ struct DecimalText {
 
 DecimalText ExpansionOf(const ExactValue& value)
 {
-    std::string text = FormatWhole(value.whole);
+    std::string text = FormatInteger(value.whole);
     if (IsWhole(value))
         return {Signed(value, text)};
     const Expansion e = Expand(value.numerator, value.denominator);
@@ -83,21 +83,21 @@ std::string DecimalExpansion(const ExactValue& value)
 
 std::string WrittenMixed(const ExactValue& value)
 {
-    const std::string fraction = FormatWhole(value.numerator) + "/" + FormatWhole(value.denominator);
+    const std::string fraction = FormatInteger(value.numerator) + "/" + FormatInteger(value.denominator);
     if (IsWhole(value))
-        return Signed(value, FormatWhole(value.whole));
+        return Signed(value, FormatInteger(value.whole));
     if (value.whole == 0)
         return Signed(value, fraction);
-    return Signed(value, FormatWhole(value.whole) + "又" + fraction);
+    return Signed(value, FormatInteger(value.whole) + "又" + fraction);
 }
 
 std::string ChineseReading(const ExactValue& value)
 {
     const std::string sign = value.negative ? "负" : "";
     if (IsWhole(value))
-        return sign + FormatWhole(value.whole);
-    const std::string fraction = FormatWhole(value.denominator) + "分之" + FormatWhole(value.numerator);
-    const std::string spoken = value.whole == 0 ? fraction : FormatWhole(value.whole) + "又" + fraction;
+        return sign + FormatInteger(value.whole);
+    const std::string fraction = FormatInteger(value.denominator) + "分之" + FormatInteger(value.numerator);
+    const std::string spoken = value.whole == 0 ? fraction : FormatInteger(value.whole) + "又" + fraction;
     const DecimalText decimal = ExpansionOf(value);
     return sign + spoken + (decimal.truncated ? "，约等于 " : "，等于 ") + decimal.text;
 }

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# Static analysis of the program's own code: clang-tidy (rules in .clang-tidy) and cppcheck.
-# Needs a configured build directory for its compile commands.
+# Static analysis of the program's own code: the layout (.clang-format) of every C++ file,
+# then clang-tidy (rules in .clang-tidy) and cppcheck. Needs a configured build directory
+# for its compile commands.
 set -euo pipefail
 build_dir=${1:-build}
 sources=$(git ls-files 'engine/*.cpp' 'ui/*.cpp' 'app/*.cpp')
+
+echo "clang-format: $(git ls-files '*.cpp' '*.h' | wc -l) files"
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 echo "clang-tidy: $(echo "$sources" | wc -w) files"
 echo "$sources" | xargs -P "$(nproc)" -n 1 clang-tidy -p "$build_dir" --quiet 2> >(grep -v -E '^[0-9]+ warnings? generated' >&2)

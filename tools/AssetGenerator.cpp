@@ -49,8 +49,8 @@ void Fraction(QPainter& painter, const QRectF& area, const QColor& boxes, const 
     painter.drawRoundedRect(QRectF(area.left(), area.bottom() - boxHeight, area.width(), boxHeight), radius, radius);
     const qreal barHeight = area.height() * 0.1;
     painter.setBrush(bar);
-    painter.drawRect(QRectF(area.left() - area.width() * 0.12, area.center().y() - barHeight / 2,
-                            area.width() * 1.24, barHeight));
+    painter.drawRect(
+        QRectF(area.left() - area.width() * 0.12, area.center().y() - barHeight / 2, area.width() * 1.24, barHeight));
 }
 
 // Drawn on a 32-unit grid, so the same icon comes out sharp at any size.

@@ -24,10 +24,8 @@ bool IsCharacterlessKey(int key)
     case Qt::Key_Home:
     case Qt::Key_End:
     case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        return true;
-    default:
-        return false;
+    case Qt::Key_PageDown: return true;
+    default: return false;
     }
 }
 
@@ -66,13 +64,9 @@ bool DigitKeyFilter::FilterKey(int, QChar character)
 bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::KeyPress:
-        return dropsKey(static_cast<const QKeyEvent&>(*event));
-    case QEvent::InputMethod:
-        filterCommit(static_cast<QInputMethodEvent&>(*event));
-        return false;
-    default:
-        return QObject::eventFilter(watched, event);
+    case QEvent::KeyPress: return dropsKey(static_cast<const QKeyEvent&>(*event));
+    case QEvent::InputMethod: filterCommit(static_cast<QInputMethodEvent&>(*event)); return false;
+    default: return QObject::eventFilter(watched, event);
     }
 }
 

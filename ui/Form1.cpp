@@ -5,6 +5,7 @@
 #include "ExactValue.h"
 #include "Form2.h"
 #include "PictureBox.h"
+#include "Product.h"
 #include "ResultExplanation.h"
 #include "Twips.h"
 
@@ -33,7 +34,7 @@ struct FieldSpec {
 };
 
 // Where each text field t(0)..t(10) sits on the picture; t(0) is a spare below its edge.
-constexpr std::array<FieldSpec, 11> kFields{{
+constexpr std::array<FieldSpec, engine::field::kCount> kFields{{
     {TwipsRect(0, 6000, 1215, 375), u"备用"},
     {TwipsRect(120, 840, 1215, 375), u"第一个数 整数部分"},
     {TwipsRect(1440, 1080, 1215, 375), u"第一个数 分母"},
@@ -60,12 +61,18 @@ struct ButtonSpec {
     const char16_t* accessibleName;
 };
 
-constexpr std::array<ButtonSpec, 4> kOperatorButtons{{
-    {u"＋", TwipsRect(240, 1500, 495, 495), u"加"},
-    {u"－", TwipsRect(840, 1500, 495, 495), u"减"},
-    {u"×", TwipsRect(1440, 1500, 495, 495), u"乘"},
-    {u"÷", TwipsRect(2040, 1500, 495, 495), u"除"},
-}};
+// The button that chooses each operation; its objectName is js1..js4 in button order.
+constexpr ButtonSpec OperatorButton(engine::Operation operation)
+{
+    switch (operation) {
+    case engine::Operation::None: break;
+    case engine::Operation::Add: return {u"＋", TwipsRect(240, 1500, 495, 495), u"加"};
+    case engine::Operation::Subtract: return {u"－", TwipsRect(840, 1500, 495, 495), u"减"};
+    case engine::Operation::Multiply: return {u"×", TwipsRect(1440, 1500, 495, 495), u"乘"};
+    case engine::Operation::Divide: return {u"÷", TwipsRect(2040, 1500, 495, 495), u"除"};
+    }
+    return {};
+}
 
 constexpr QRect kEqualsRect = TwipsRect(840, 3080, 1095, 375);
 constexpr QRect kNewRect = TwipsRect(800, 50, 1095, 375);
@@ -101,7 +108,7 @@ Form1::Form1(QWidget* parent)
     : QMainWindow(parent)
     , fields_(t_, this)
 {
-    setWindowTitle(kCaption);
+    setWindowTitle(product::kName + QStringLiteral(" V") + product::kVersion);
     setWindowIcon(QIcon(QStringLiteral(":/icon.bmp")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -111,7 +118,7 @@ Form1::Form1(QWidget* parent)
     createActions();
     createMenus();
     orderTabs();
-    state_.OpCode = 0;
+    state_.OpCode = engine::ToOpCode(engine::Operation::None);
     t_[engine::field::kWholeA]->setFocus();
     centreOnScreen();
 }
@@ -146,7 +153,9 @@ void Form1::createFields()
         field->setGeometry(kFields[i].rect);
         field->setAccessibleName(QString::fromUtf16(kFields[i].accessibleName));
         field->setFont(font);
+        // A field takes any number of digits: what is too large gets "数值超出范围", not a cut.
         field->setMaxLength(std::numeric_limits<int>::max());
+        // Dropped text would bypass the digit filter, and dragging is no way to enter a number.
         field->setAcceptDrops(false);
         field->setReadOnly(static_cast<int>(i) >= kFirstResultField);
         new DigitKeyFilter(static_cast<int>(i), field);
@@ -159,11 +168,11 @@ void Form1::createButtons()
 {
     const QFont operatorFont = SongTi(14.25, true);
     for (std::size_t i = 0; i < operators_.size(); ++i) {
-        const ButtonSpec& entry = kOperatorButtons[i];
+        const engine::Operation operation = engine::kOperations[i];
+        const ButtonSpec entry = OperatorButton(operation);
         operators_[i] = MakeButton(QString::fromUtf16(entry.caption), QStringLiteral("js%1").arg(i + 1),
                                    QString::fromUtf16(entry.accessibleName), entry.rect, operatorFont, picture1_);
-        const auto opCode = static_cast<std::int16_t>(i + 1);
-        connect(operators_[i], &QPushButton::clicked, this, [this, opCode] { chooseOperation(opCode); });
+        connect(operators_[i], &QPushButton::clicked, this, [this, operation] { chooseOperation(operation); });
     }
     dy_ = MakeButton(QStringLiteral("＝"), QStringLiteral("dy"), QStringLiteral("等于"), kEqualsRect, SongTi(15, true),
                      picture1_);
@@ -204,12 +213,21 @@ void Form1::createMenus()
     help->addAction(about_);
 }
 
+// Operand A's fields, the operator buttons, B's fields, "＝", the result's fields, "新运算".
 void Form1::orderTabs()
 {
-    using namespace engine::field;
-    const QList<QWidget*> order{t_[kWholeA], t_[kDenominatorA], t_[kNumeratorA], operators_[0], operators_[1],
-                                operators_[2], operators_[3], t_[kWholeB], t_[kDenominatorB], t_[kNumeratorB],
-                                dy_, t_[kWholeR], t_[kDenominatorR], t_[kNumeratorR], t_[kDecimal], new_};
+    namespace field = engine::field;
+    QList<QWidget*> order;
+    const auto addFields = [this, &order](int first, int last) {
+        for (int i = first; i <= last; ++i)
+            order << t(i);
+    };
+    addFields(field::kWholeA, field::kNumeratorA);
+    order.append(QList<QWidget*>(operators_.begin(), operators_.end()));
+    addFields(field::kWholeB, field::kNumeratorB);
+    order << dy_;
+    addFields(field::kWholeR, field::kDecimal);
+    order << new_;
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -222,9 +240,9 @@ void Form1::centreOnScreen()
     move(frame.topLeft());
 }
 
-void Form1::chooseOperation(std::int16_t opCode)
+void Form1::chooseOperation(engine::Operation operation)
 {
-    state_.OpCode = opCode;
+    state_.OpCode = engine::ToOpCode(operation);
 }
 
 void Form1::evaluate()
@@ -280,6 +298,8 @@ void Form1::closeEvent(QCloseEvent* event)
     QMainWindow::closeEvent(event);
 }
 
+// "退出" ends the program at once, as it always has: leaving the event loop sends no close
+// event, so nothing runs on the way out and any open About window simply goes with it.
 void Form1::exitProgram()
 {
     QCoreApplication::exit(0);

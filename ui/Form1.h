@@ -1,12 +1,13 @@
 #pragma once
 
 #include "CalcState.h"
+#include "Evaluate.h"
+#include "Operation.h"
 #include "WidgetFieldSet.h"
 
 #include <QMainWindow>
 
 #include <array>
-#include <cstdint>
 #include <memory>
 
 class QAction;
@@ -25,8 +26,6 @@ class Form1 : public QMainWindow {
     Q_OBJECT
 
 public:
-    static inline const QString kCaption = QStringLiteral("Velmo分数计算器 V1.1");
-
     explicit Form1(QWidget* parent = nullptr);
     ~Form1() override;
 
@@ -45,7 +44,7 @@ private:
     void orderTabs();
     void centreOnScreen();
 
-    void chooseOperation(std::int16_t opCode);
+    void chooseOperation(engine::Operation operation);
     void evaluate();
     void explainResult();
     void showExplanation(const QString& tooltip, const QString& reading);
@@ -55,8 +54,8 @@ private:
 
     engine::CalcState state_;
     PictureBox* picture1_ = nullptr;
-    std::array<QLineEdit*, 11> t_{};
-    std::array<QPushButton*, 4> operators_{};
+    std::array<QLineEdit*, engine::field::kCount> t_{};
+    std::array<QPushButton*, engine::kOperations.size()> operators_{};
     QPushButton* dy_ = nullptr;
     QPushButton* new_ = nullptr;
     QAction* news_ = nullptr;

@@ -1,6 +1,7 @@
 #include "Form2.h"
 
 #include "PictureBox.h"
+#include "Product.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -12,7 +13,6 @@ namespace {
 
 constexpr QRect kClientArea = TwipsRect(0, 0, 4665, 3660);
 
-const QString kTitleLine = QStringLiteral("Velmo分数计算器 Ver1.1");
 const QString kThanks = QStringLiteral("    感谢您使用“分数计算器”您对“分数计算器”有何意见或建议，请与作者联系。"
                                        "祝您学习愉快！");
 const QString kMaker = QStringLiteral("制作：Velmo 工作室");
@@ -26,7 +26,7 @@ Form2::Form2(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(kCaption);
+    setWindowTitle(QStringLiteral("关于"));
     setFixedSize(kClientArea.size());
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
@@ -43,7 +43,8 @@ void Form2::createPicture()
 
 void Form2::createLabels()
 {
-    addLabel(QStringLiteral("Label3"), kTitleLine, TwipsRect(240, 120, 2175, 255));
+    addLabel(QStringLiteral("Label3"), product::kName + QStringLiteral(" Ver") + product::kVersion,
+             TwipsRect(240, 120, 2175, 255));
     QLabel* thanks = addLabel(QStringLiteral("Label1"), kThanks, TwipsRect(120, 480, 2415, 1695));
     thanks->setWordWrap(true);
     thanks->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -12,8 +12,6 @@ class Form2 : public QWidget {
     Q_OBJECT
 
 public:
-    static inline const QString kCaption = QStringLiteral("关于");
-
     explicit Form2(QWidget* parent = nullptr);
 
 protected:

@@ -1,5 +1,7 @@
 #include "WidgetFieldSet.h"
 
+#include "Product.h"
+
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -8,7 +10,7 @@
 
 namespace ui {
 
-WidgetFieldSet::WidgetFieldSet(const std::array<QLineEdit*, 11>& fields, QWidget* owner)
+WidgetFieldSet::WidgetFieldSet(const std::array<QLineEdit*, engine::field::kCount>& fields, QWidget* owner)
     : fields_(fields)
     , owner_(owner)
 {
@@ -31,7 +33,7 @@ void WidgetFieldSet::write(int index, const std::string& text)
 
 void WidgetFieldSet::message(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kTitle, QString::fromStdString(text), QMessageBox::Ok, owner_);
+    QMessageBox box(QMessageBox::NoIcon, product::kName, QString::fromStdString(text), QMessageBox::Ok, owner_);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.exec();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Evaluate.h"
 #include "FieldSet.h"
 
 #include <QString>
@@ -15,9 +16,7 @@ namespace ui {
 // message box over it. Refers to the window's own field array, filled in later.
 class WidgetFieldSet : public engine::FieldSet {
 public:
-    static inline const QString kTitle = QStringLiteral("Velmo分数计算器");
-
-    WidgetFieldSet(const std::array<QLineEdit*, 11>& fields, QWidget* owner);
+    WidgetFieldSet(const std::array<QLineEdit*, engine::field::kCount>& fields, QWidget* owner);
 
     std::string read(int index) const override;
     void write(int index, const std::string& text) override;
@@ -26,7 +25,7 @@ public:
 private:
     QLineEdit* field(int index) const;
 
-    const std::array<QLineEdit*, 11>& fields_;
+    const std::array<QLineEdit*, engine::field::kCount>& fields_;
     QWidget* owner_;
 };
 

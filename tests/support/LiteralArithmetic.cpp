@@ -1,6 +1,6 @@
 #include "LiteralArithmetic.h"
 
-namespace literal {
+namespace support::literal {
 
 void Carry(engine::MixedNumber& number)
 {
@@ -43,4 +43,4 @@ void ReduceResult(engine::MixedNumber& result)
     }
 }
 
-} // namespace literal
+} // namespace support::literal
