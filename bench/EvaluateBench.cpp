@@ -21,12 +21,12 @@ void RunEvaluate(benchmark::State& state, const Input& input)
     for (auto _ : state) {
         for (int i = 0; i < 6; ++i)
             fields.set(i + 1, input.fields[static_cast<std::size_t>(i)]);
-        fields.forgetHistory();
+        fields.writes.clear();
         calc.OpCode = input.opCode;
         engine::Evaluate(calc, fields);
         benchmark::DoNotOptimize(calc.decimalValue);
     }
-    if (!fields.messages().empty())
+    if (!fields.messages.empty())
         state.SkipWithError("the input produced a message");
 }
 

@@ -48,7 +48,6 @@ void Form2::createLabels()
     QLabel* thanks = addLabel(QStringLiteral("Label1"), kThanks, TwipsRect(120, 480, 2415, 1695));
     thanks->setWordWrap(true);
     thanks->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    thanks->setForegroundRole(QPalette::Text);
     addLabel(QStringLiteral("Label2"), kMaker, TwipsRect(240, 2280, 2175, 255));
     addLabel(QStringLiteral("Label4"), kMail, TwipsRect(0, 2520, 2535, 255));
     // Clicks on the contact line and the note stay there, so reading them never closes the window.
@@ -63,6 +62,7 @@ QLabel* Form2::addLabel(const QString& name, const QString& text, const QRect& r
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(rect);
+    // On the base colour a label's text takes the matching text colour.
     label->setBackgroundRole(QPalette::Base);
     label->setAutoFillBackground(true);
     return label;

@@ -2,45 +2,37 @@
 
 namespace support::literal {
 
+namespace {
+
+bool DivideBothBy(engine::MixedNumber& n, std::int64_t k)
+{
+    if (n.numerator % k != 0 || n.denominator % k != 0)
+        return false;
+    n.numerator /= k;
+    n.denominator /= k;
+    return true;
+}
+
+} // namespace
+
 void Carry(engine::MixedNumber& number)
 {
-    while (number.numerator >= number.denominator) {
+    for (; number.numerator >= number.denominator; ++number.whole)
         number.numerator -= number.denominator;
-        number.whole += 1;
-    }
 }
 
 void ReduceByDescendingSearch(engine::MixedNumber& number)
 {
-    for (std::int64_t k = number.numerator; k >= 1; --k) {
-        if (number.numerator % k == 0 && number.denominator % k == 0) {
-            number.numerator /= k;
-            number.denominator /= k;
-            return;
-        }
-    }
+    for (std::int64_t k = number.numerator; k >= 1 && !DivideBothBy(number, k); --k) { }
 }
 
 void ReduceResult(engine::MixedNumber& result)
 {
-    for (std::int64_t k = 100; k >= 1; --k) {
-        if (result.numerator % k == 0 && result.denominator % k == 0) {
-            result.numerator /= k;
-            result.denominator /= k;
-        }
-    }
-    if (result.numerator == 0)
-        return;
-    for (std::int64_t k = 1; k <= 100; ++k) {
-        if (result.numerator % k != 0)
-            continue;
-        const std::int64_t q = result.numerator / k;
-        if (result.denominator % q == 0) {
-            result.denominator /= q;
-            result.numerator /= q;
+    for (std::int64_t k = 100; k >= 1; --k)
+        DivideBothBy(result, k);
+    for (std::int64_t k = 1; k <= 100 && result.numerator != 0; ++k)
+        if (result.numerator % k == 0 && DivideBothBy(result, result.numerator / k))
             return;
-        }
-    }
 }
 
 } // namespace support::literal

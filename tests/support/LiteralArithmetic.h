@@ -4,7 +4,7 @@
 
 // The arithmetic done step by step, one denominator subtracted, one candidate divisor
 // tried and one remainder taken at a time: the yardstick the engine's one-division
-// carry, Euclid's gcd and division-free small-divisor test are measured and checked against.
+// carry, Euclid's gcd and division-free small-divisor test are checked and timed against.
 namespace support::literal {
 
 void Carry(engine::MixedNumber& number);

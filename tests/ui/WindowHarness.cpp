@@ -3,11 +3,11 @@
 #include "ChineseLocale.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include <vector>
@@ -20,6 +20,17 @@ std::vector<std::function<QObject*()>>& Tests()
 {
     static std::vector<std::function<QObject*()>> tests;
     return tests;
+}
+
+void Type(QLineEdit* field, const QString& text)
+{
+    field->setFocus();
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    if (text.toLatin1() == text.toUtf8())
+        QTest::keyClicks(field, text);
+    else
+        QApplication::sendEvent(field, &commit);
 }
 
 void AnswerOpenBox(QStringList& messages)
@@ -36,9 +47,9 @@ void AnswerOpenBox(QStringList& messages)
 
 } // namespace
 
-int Register(std::function<QObject*()> make)
+int Register(const std::function<QObject*()>& make)
 {
-    Tests().push_back(std::move(make));
+    Tests().push_back(make);
     return 0;
 }
 
@@ -54,36 +65,30 @@ std::unique_ptr<ui::Form1> OpenForm1()
 
 QLineEdit* Field(const QWidget& form, int index)
 {
-    auto* field = form.findChild<QLineEdit*>(QStringLiteral("t%1").arg(index));
-    Q_ASSERT(field);
-    return field;
+    return form.findChild<QLineEdit*>(QStringLiteral("t%1").arg(index));
 }
 
-QPushButton* Button(const QWidget& form, const QString& name)
+void Perform(ui::Form1& form, const QString& step, QStringList& messages)
 {
-    auto* button = form.findChild<QPushButton*>(name);
-    Q_ASSERT(button);
-    return button;
-}
-
-void Type(QLineEdit* field, const QString& text)
-{
-    field->setFocus();
-    if (text.toLatin1() == text.toUtf8()) {
-        QTest::keyClicks(field, text);
-        return;
+    const QStringList parts = step.split(u':');
+    bool isField = false;
+    const int index = parts.front().toInt(&isField);
+    if (isField)
+        return Type(Field(form, index), parts.value(1));
+    if (parts.front() == QStringLiteral("paste")) {
+        const QStringList repeat = parts[2].split(u'*');
+        QApplication::clipboard()->setText(repeat.size() == 2 ? repeat[0].repeated(repeat[1].toInt()) : parts[2]);
+        return Field(form, parts[1].toInt())->paste();
     }
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    QApplication::sendEvent(field, &commit);
-}
-
-void AnswerMessages(QWidget* window, const std::function<void()>& action, QStringList& messages)
-{
-    // A message box runs its own loop; the answer is queued to run inside it.
-    QTimer::singleShot(0, window, [&messages] { AnswerOpenBox(messages); });
-    action();
-    QApplication::setActiveWindow(window);
+    // A message box runs a loop of its own; the answer is queued to run inside it.
+    QTimer::singleShot(0, &form, [&messages] { AnswerOpenBox(messages); });
+    if (parts.front() == QStringLiteral("key")) {
+        const QKeyCombination key = QKeySequence(parts[1])[0];
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    } else {
+        QTest::mouseClick(form.findChild<QPushButton*>(step), Qt::LeftButton);
+    }
+    QApplication::setActiveWindow(&form);
     QApplication::processEvents();
 }
 
