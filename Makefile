@@ -9,7 +9,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test run bench fuzz lint install uninstall clean
+.PHONY: all deps configure build test test-windows package run bench fuzz lint install uninstall clean
 
 all: build
 
@@ -24,6 +24,16 @@ build: configure
 
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# The engine and its tests built for Windows with mingw-w64 and run under wine (build-windows/).
+test-windows:
+	@bash scripts/install-deps.sh --windows
+	@bash scripts/test-windows.sh
+
+# build/velmo-calc_<version>_amd64.deb, checked with lintian.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
+	@lintian --fail-on error $(BUILD_DIR)/velmo-calc_*_amd64.deb
 
 run: build
 	@bash scripts/run.sh $(BUILD_DIR)
@@ -55,4 +65,4 @@ uninstall:
 	@xargs -r rm -f < $(BUILD_DIR)/installed-files.txt
 
 clean:
-	@rm -rf build build-sanitize build-fuzz
+	@rm -rf build build-sanitize build-fuzz build-windows

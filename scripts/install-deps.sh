@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the calculator needs, and only those that are missing.
 # Safe to run again and again: with everything present it does nothing.
+# --windows: also what the Windows cross-build and its test run need (make test-windows).
 set -euo pipefail
 
 packages=(
@@ -11,7 +12,11 @@ packages=(
   desktop-file-utils
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck
   xvfb xauth
+  dpkg-dev lintian appstream
 )
+if [ "${1:-}" = "--windows" ]; then
+  packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine wine64 wine64-preloader)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,12 +1,16 @@
 #include "WindowHarness.h"
 
+#include "ChineseLocale.h"
 #include "PictureBox.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLineEdit>
+#include <QLibraryInfo>
 #include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 // The main window as a user meets it: what they do and what they then see, where each
@@ -24,6 +28,7 @@ private slots:
     void windowMenusAndBars();
     void programEnds_data();
     void programEnds();
+    void chineseCatalogFoundInADeployedFolder();
 
 private:
     std::unique_ptr<ui::Form1> form_;
@@ -167,6 +172,18 @@ void Form1Test::programEnds()
     QCOMPARE(form_->isVisible(), !closeBox);
     for (QWidget* window : QApplication::topLevelWidgets())
         QVERIFY(!closeBox || (!window->isVisible() && !window->inherits("ui::Form2")));
+}
+
+// A deployment leaves one merged qt_zh_CN.qm beside the program.
+void Form1Test::chineseCatalogFoundInADeployedFolder()
+{
+    const QTemporaryDir deployed;
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    QVERIFY(QFile::copy(qtFolder + "/qtbase_zh_CN.qm", deployed.path() + "/qt_zh_CN.qm"));
+    QTranslator translator;
+    QVERIFY(ui::LoadChineseCatalog(translator, {deployed.path() + "/translations", deployed.path()}));
+    QVERIFY(translator.translate("QLineEdit", "&Paste").contains(QStringLiteral("粘贴")));
+    QVERIFY(ui::CatalogFolders().contains(QCoreApplication::applicationDirPath()));
 }
 
 #include "Form1Test.moc"

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds, without running, the engine's tests for 32-bit Windows; then cross-builds them for
+# 64-bit Windows and runs them through CTest under wine with a Chinese locale. Fails unless
+# every test ran and passed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+root=$(pwd)/build-windows
+
+# GoogleTest from the googletest package's sources, built with the same toolchain.
+build_gtest() {
+  local arch=$1
+  [ -f "$root/gtest-$arch/lib/cmake/GTest/GTestConfig.cmake" ] && return
+  cmake -S /usr/src/googletest -B "$root/gtest-$arch-build" -DCMAKE_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64-$arch.cmake" \
+    -DCMAKE_BUILD_TYPE=Debug -DCMAKE_INSTALL_PREFIX="$root/gtest-$arch" -Dgtest_disable_pthreads=OFF --log-level=WARNING
+  cmake --build "$root/gtest-$arch-build" -j "$jobs" > /dev/null
+  cmake --install "$root/gtest-$arch-build" > /dev/null
+}
+
+configure() {
+  local arch=$1
+  build_gtest "$arch"
+  cmake -S . -B "$root/$arch" -DCMAKE_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64-$arch.cmake" -DCMAKE_BUILD_TYPE=Debug \
+    -DVELMO_BUILD_UI=OFF -DVELMO_BUILD_BENCH=OFF -DGTest_DIR="$root/gtest-$arch/lib/cmake/GTest" --log-level=WARNING
+}
+
+configure i686
+cmake --build "$root/i686" -j "$jobs" --target engine_tests > /dev/null
+echo "windows: i686 engine tests built"
+
+configure x86_64
+cmake --build "$root/x86_64" -j "$jobs" > /dev/null
+
+# Wine takes the Chinese locale from the environment of the programs it runs.
+export WINEPREFIX="$root/wineprefix" WINEDEBUG=-all
+[ -d "$WINEPREFIX" ] || wineboot --init > /dev/null 2>&1
+run_ctest() { env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 ctest --test-dir "$root/x86_64" "$@"; }
+log=$(mktemp)
+run_ctest --output-on-failure -j "$jobs" | tee "$log"
+listed=$(run_ctest -N | sed -n 's/^Total Tests: //p')
+ran=$(sed -n 's/.*tests failed out of \([0-9]*\)$/\1/p' "$log")
+rm -f "$log"
+if [ "${listed:-0}" -lt 20 ] || [ "${ran:-0}" != "$listed" ]; then
+  echo "windows: expected every one of ${listed:-0} tests to run, ${ran:-0} ran"
+  exit 1
+fi
+
