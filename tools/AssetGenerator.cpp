@@ -1,8 +1,11 @@
 // Draws the program's pictures: the window icon, the main window's background and the
 // About window's picture. Shapes only, no text, so the output does not depend on fonts.
 // Usage: velmo-assets <assets folder>
+#include <QBuffer>
 #include <QColor>
+#include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -10,6 +13,7 @@
 #include <QPainterPath>
 
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -103,6 +107,36 @@ bool Save(const QImage& image, const QDir& folder, const char* name, const char*
     return true;
 }
 
+// A Windows icon holding the icon at every size Explorer and the taskbar ask for, each
+// image stored as PNG (as Windows Vista and later read it).
+bool SaveWindowsIcon(const QDir& folder, const char* name)
+{
+    const int sizes[] = {16, 24, 32, 48, 256};
+    QByteArray header, images;
+    QDataStream out(&header, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint16(0) << quint16(1) << quint16(std::size(sizes)); // reserved, type icon, count
+    quint32 offset = 6 + 16 * std::size(sizes);
+    for (const int size : sizes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        Icon(size).save(&buffer, "PNG");
+        // Width and height 0 stand for 256; no palette, one plane, 32 bits per pixel.
+        out << quint8(size % 256) << quint8(size % 256) << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+            << quint32(png.size()) << offset;
+        offset += static_cast<quint32>(png.size());
+        images += png;
+    }
+    QFile file(folder.filePath(QString::fromLatin1(name)));
+    if (!file.open(QIODevice::WriteOnly) || file.write(header + images) != header.size() + images.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file.fileName()));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -114,7 +148,7 @@ int main(int argc, char* argv[])
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const QImage icon = Icon(32);
-    const bool saved = Save(icon, folder, "icon.bmp", "BMP") && Save(icon, folder, "velmo.ico", "ICO")
+    const bool saved = Save(icon, folder, "icon.bmp", "BMP") && SaveWindowsIcon(folder, "velmo.ico")
         && Save(icon, folder, "icon-32.png", "PNG") && Save(Icon(256), folder, "icon-256.png", "PNG")
         && Save(Background(), folder, "background.bmp", "BMP") && Save(AboutPicture(), folder, "about.bmp", "BMP");
     return saved ? 0 : 1;

@@ -1,23 +1,31 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix and checks what a desktop needs to find
-# the program: a valid .desktop entry whose executable and icon are installed.
+# Installs the build into a temporary prefix, and builds the Debian package and unpacks it
+# into a temporary root; checks in both what a desktop needs: a valid desktop entry whose
+# program and icons are installed, and valid AppStream metainfo. The packaged program
+# must carry no search path, and start.
 set -euo pipefail
-build_dir=$1
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+build_dir=$(cd "$1" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 
-cmake --install "$build_dir" --prefix "$prefix" > /dev/null
+check_tree() {
+  local root=$1 app=com.example.VelmoCalc
+  desktop-file-validate "$root/share/applications/$app.desktop"
+  appstreamcli validate --no-net --pedantic "$root/share/metainfo/$app.metainfo.xml" > /dev/null
+  test -x "$root/bin/$(sed -n 's/^Exec=//p' "$root/share/applications/$app.desktop")"
+  for size in 32x32 256x256; do test -s "$root/share/icons/hicolor/$size/apps/$app.png"; done
+  ! readelf -d "$root/bin/velmo-calc" | grep -q -E 'RUNPATH|RPATH'
+}
 
-desktop="$prefix/share/applications/com.example.VelmoCalc.desktop"
-desktop-file-validate "$desktop"
+cmake --install "$build_dir" --prefix "$work/prefix" > /dev/null
+check_tree "$work/prefix"
 
-field() { sed -n "s/^$1=//p" "$desktop"; }
-exec_name=$(field Exec)
-icon_name=$(field Icon)
-test -x "$prefix/bin/$exec_name" || { echo "not installed: bin/$exec_name"; exit 1; }
-for size in 32x32 256x256; do
-  icon="$prefix/share/icons/hicolor/$size/apps/$icon_name.png"
-  test -s "$icon" || { echo "not installed: $icon"; exit 1; }
-done
-test -s "$prefix/share/metainfo/com.example.VelmoCalc.metainfo.xml"
-echo "installed and valid: $desktop"
+(cd "$work" && cpack -G DEB --config "$build_dir/CPackConfig.cmake" > /dev/null)
+deb=$(ls "$work"/velmo-calc_*_amd64.deb)
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6
+dpkg-deb -x "$deb" "$work/root"
+check_tree "$work/root/usr"
+status=0
+QT_QPA_PLATFORM=offscreen timeout 3 "$work/root/usr/bin/velmo-calc" 2> /dev/null || status=$?
+[ "$status" -eq 124 ] || { echo "the packaged program ended by itself ($status)"; exit 1; }
+echo "installed and packaged: $(basename "$deb")"
