@@ -77,13 +77,22 @@ Expected Expect(const std::array<std::string, 6>& texts, engine::Operation opera
         p[i] = In(whole + num / den), p[i + 1] = In(proper / divisor), p[i + 2] = In(den / divisor);
     }
     const auto& [aw, an, ad, bw, bn, bd] = p;
+    const Fraction a = support::Mixed(v[0].value, v[2].value, v[1].value);
+    const Fraction b = support::Mixed(v[3].value, v[5].value, v[4].value);
     Checked whole, numerator, denominator = bd * ad;
+    Fraction r;
     switch (operation) {
     case engine::Operation::None: break;
-    case engine::Operation::Add: numerator = an * bd + bn * ad, whole = bw + aw; break;
-    case engine::Operation::Subtract: numerator = an * bd - bn * ad, whole = aw - bw; break;
-    case engine::Operation::Multiply: numerator = (aw * ad + an) * (bw * bd + bn); break;
-    case engine::Operation::Divide: numerator = (aw * ad + an) * bd, denominator = (bw * bd + bn) * ad; break;
+    case engine::Operation::Add:
+        numerator = an * bd + bn * ad, whole = bw + aw, r = {a.p * b.q + b.p * a.q, a.q * b.q};
+        break;
+    case engine::Operation::Subtract:
+        numerator = an * bd - bn * ad, whole = aw - bw, r = {a.p * b.q - b.p * a.q, a.q * b.q};
+        break;
+    case engine::Operation::Multiply: numerator = (aw * ad + an) * (bw * bd + bn), r = {a.p * b.p, a.q * b.q}; break;
+    case engine::Operation::Divide:
+        numerator = (aw * ad + an) * bd, denominator = (bw * bd + bn) * ad, r = {a.p * b.q, a.q * b.p};
+        break;
     }
     bool inRange = aw.inRange && bw.inRange && whole.inRange && numerator.inRange && denominator.inRange;
     if (inRange && !(numerator.value < denominator.value)) { // carried: numerator and denominator are small
@@ -92,14 +101,7 @@ Expected Expect(const std::array<std::string, 6>& texts, engine::Operation opera
     }
     if (!inRange)
         return {Problem::OutOfRange};
-    const Fraction a = support::Mixed(v[0].value, v[2].value, v[1].value);
-    const Fraction b = support::Mixed(v[3].value, v[5].value, v[4].value);
-    const Fraction r[] = {{},
-                          {a.p * b.q + b.p * a.q, a.q * b.q},
-                          {a.p * b.q - b.p * a.q, a.q * b.q},
-                          {a.p * b.p, a.q * b.q},
-                          {a.p * b.q, a.q * b.p}};
-    return {std::nullopt, a, b, r[static_cast<std::size_t>(operation)]};
+    return {std::nullopt, a, b, r};
 }
 
 // Empty now and then, zero and small numbers often, else any length up to 17 digits, so

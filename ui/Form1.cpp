@@ -153,7 +153,7 @@ void Form1::createFields()
         field->setGeometry(kFields[i].rect);
         field->setAccessibleName(QString::fromUtf16(kFields[i].accessibleName));
         field->setFont(font);
-        // A field takes any number of digits: what is too large gets "数值超出范围", not a cut.
+        // A field takes any number of digits: a value too large gets the out-of-range message, not a cut.
         field->setMaxLength(std::numeric_limits<int>::max());
         // Dropped text would bypass the digit filter, and dragging is no way to enter a number.
         field->setAcceptDrops(false);
