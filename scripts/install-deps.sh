@@ -8,7 +8,7 @@ packages=(
   make cmake g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n qt6-qpa-plugins
-  fonts-arphic-uming
+  fonts-noto-cjk
   desktop-file-utils
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck
   xvfb xauth

@@ -3,6 +3,7 @@
 #include "Exact.h"
 #include "LiteralArithmetic.h"
 #include "MemoryFieldSet.h"
+#include "Working.h"
 
 #include <gtest/gtest.h>
 
@@ -130,6 +131,51 @@ bool ShowsExactly(const support::MemoryFieldSet& fields, const Expected& expecte
     return std::fabs(shown - exact) <= 5.3e-15 * std::fabs(exact); // fifteen digits, read back
 }
 
+Big Digits(const std::string& text)
+{
+    Big value = 0;
+    for (const char c : text)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+// "-w又p/q", "p/q" or "w".
+Fraction Term(std::string text)
+{
+    const bool negative = text.front() == '-';
+    const std::size_t you = text.find("又"), start = negative ? 1 : 0, slash = text.find('/');
+    const Big whole = you != std::string::npos ? Digits(text.substr(start, you - start)) : 0;
+    const std::size_t fraction = you != std::string::npos ? you + std::string("又").size() : start;
+    const Fraction value = slash == std::string::npos
+        ? Fraction{Digits(text.substr(fraction))}
+        : support::Mixed(whole, Digits(text.substr(fraction, slash - fraction)), Digits(text.substr(slash + 1)));
+    return negative ? Fraction{Big(0) - value.p, value.q} : value;
+}
+
+// Every step of the working, "x op y" or one term, has the value of the result.
+bool WorkingReadsBack(const std::string& working, const Fraction& result)
+{
+    for (std::size_t start = 0, end = 0; start < working.size(); start = end + 3) {
+        end = std::min(working.find(" = ", start), working.size());
+        const std::string step = working.substr(start, end - start);
+        Fraction value = Term(step);
+        for (const std::string op : {" + ", " − ", " × ", " ÷ "}) {
+            const std::size_t at = step.find(op);
+            if (at == std::string::npos)
+                continue;
+            const Fraction x = Term(step.substr(0, at)), y = Term(step.substr(at + op.size()));
+            const Fraction sum{x.p * y.q + y.p * x.q, x.q * y.q}, difference{x.p * y.q - y.p * x.q, x.q * y.q};
+            value = op == " + " ? sum
+                : op == " − "   ? difference
+                : op == " × "   ? Fraction{x.p * y.p, x.q * y.q}
+                                : Fraction{x.p * y.q, x.q * y.p};
+        }
+        if (!(value == result))
+            return false;
+    }
+    return true;
+}
+
 TEST(Property, EvaluationAgreesWithExactArithmetic)
 {
     std::mt19937_64 random(6122026);
@@ -146,12 +192,17 @@ TEST(Property, EvaluationAgreesWithExactArithmetic)
             fields.set(f + 1, texts[static_cast<std::size_t>(f)]);
         engine::CalcState state;
         state.OpCode = codes[std::uniform_int_distribution<std::size_t>(0, std::size(codes) - 1)(random)];
-        const Expected expected = Expect(texts, engine::ToOperation(state.OpCode));
+        const engine::Operation operation = engine::ToOperation(state.OpCode);
+        const Expected expected = Expect(texts, operation);
         engine::Evaluate(state, fields);
         if (expected.problem)
             ASSERT_TRUE(fields.showedOnly(*expected.problem)) << "row " << i << ": " << fields.messages.size();
         else
-            ASSERT_TRUE(fields.messages.empty() && ShowsExactly(fields, expected)) << "row " << i;
+            ASSERT_TRUE(fields.messages.empty() && ShowsExactly(fields, expected)
+                        && WorkingReadsBack(
+                            engine::Working(state.number(engine::Slot::A), state.number(engine::Slot::B), operation),
+                            expected.r))
+                << "row " << i;
         ++seen[expected.problem ? static_cast<std::size_t>(*expected.problem) : 5];
     }
     for (const int count : seen)

@@ -6,12 +6,14 @@
 #include "Form2.h"
 #include "PictureBox.h"
 #include "Product.h"
+#include "PushButton.h"
 #include "ResultExplanation.h"
 #include "Twips.h"
+#include "Working.h"
 
 #include <QAccessible>
 #include <QAction>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -79,12 +81,14 @@ constexpr QRect kNewRect = TwipsRect(800, 50, 1095, 375);
 
 constexpr int kFirstResultField = engine::field::kWholeR;
 
-// 宋体 where it is installed, else the closest Ming-style CJK font.
+// 宋体 where it is installed, else a Ming-style CJK font that, like 宋体, draws "×" and "÷"
+// full-width (AR PL UMing draws them half as large as "＋"). The one list serves the whole
+// window, so that one CJK font is loaded.
 QFont SongTi(qreal points, bool bold)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("AR PL UMing CN"),
-                      QStringLiteral("AR PL UMing TW")});
+    font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("Noto Serif CJK SC"),
+                      QStringLiteral("AR PL UMing CN")});
     font.setPointSizeF(points);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     return font;
@@ -93,7 +97,7 @@ QFont SongTi(qreal points, bool bold)
 QPushButton* MakeButton(const QString& caption, const QString& name, const QString& accessibleName, const QRect& rect,
                         const QFont& font, QWidget* parent)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new PushButton(caption, parent);
     button->setObjectName(name);
     button->setAccessibleName(accessibleName);
     button->setGeometry(rect);
@@ -110,6 +114,7 @@ Form1::Form1(QWidget* parent)
 {
     setWindowTitle(product::kName + QStringLiteral(" V") + product::kVersion);
     setWindowIcon(QIcon(QStringLiteral(":/icon.bmp")));
+    setFont(SongTi(QApplication::font().pointSizeF(), false));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     createPicture();
@@ -159,6 +164,7 @@ void Form1::createFields()
         field->setAcceptDrops(false);
         field->setReadOnly(static_cast<int>(i) >= kFirstResultField);
         new DigitKeyFilter(static_cast<int>(i), field);
+        connect(field, &QLineEdit::textChanged, this, [this, i] { showWholeText(static_cast<int>(i)); });
         t_[i] = field;
     }
     t_[engine::field::kSpare]->setFocusPolicy(Qt::NoFocus);
@@ -203,6 +209,7 @@ void Form1::createMenus()
     QMenu* gongneng = menuBar()->addMenu(QStringLiteral("功能"));
     gongneng->setObjectName(QStringLiteral("gongneng"));
     gongneng->setAccessibleName(QStringLiteral("功能"));
+    gongneng->setFont(font()); // a menu is a window of its own and takes no font from this one
     gongneng->addAction(news_);
     gongneng->addSeparator()->setObjectName(QStringLiteral("hhh"));
     gongneng->addAction(exit_);
@@ -210,6 +217,7 @@ void Form1::createMenus()
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
     help->setObjectName(QStringLiteral("help"));
     help->setAccessibleName(QStringLiteral("帮助"));
+    help->setFont(font());
     help->addAction(about_);
 }
 
@@ -247,25 +255,30 @@ void Form1::chooseOperation(engine::Operation operation)
 
 void Form1::evaluate()
 {
+    const engine::Operation operation = engine::ToOperation(state_.OpCode); // used up by the evaluation
     engine::Evaluate(state_, fields_);
     if (state_.hasResult())
-        explainResult();
+        explainResult(operation);
     else
         showExplanation({}, {});
 }
 
+// Replacing the text, unlike clear(), keeps no undo history of what was there.
 void Form1::clearFields()
 {
     for (QLineEdit* field : t_)
-        field->clear();
+        field->setText(QString());
     showExplanation({}, {});
+    t_[engine::field::kWholeA]->setFocus();
 }
 
-void Form1::explainResult()
+void Form1::explainResult(engine::Operation operation)
 {
     const engine::ExactValue value = engine::ToExactValue(state_.number(engine::Slot::R));
-    showExplanation(QString::fromStdString(engine::ResultTooltip(value)),
-                    QString::fromStdString(engine::ChineseReading(value)));
+    const QString working = QString::fromStdString(
+        engine::Working(state_.number(engine::Slot::A), state_.number(engine::Slot::B), operation));
+    showExplanation(QString::fromStdString(engine::ResultTooltip(value)) + u'\n' + working,
+                    QString::fromStdString(engine::ChineseReading(value)) + QStringLiteral("；") + working);
     // Tell assistive technology, so that the new result is read out.
     for (int i = kFirstResultField; i <= engine::field::kDecimal; ++i) {
         QAccessibleEvent changed(t(i), QAccessible::DescriptionChanged);
@@ -276,10 +289,26 @@ void Form1::explainResult()
 // The exact result over the result fields: a tooltip for the eye, a description for screen readers.
 void Form1::showExplanation(const QString& tooltip, const QString& reading)
 {
+    explanation_ = tooltip;
     for (int i = kFirstResultField; i <= engine::field::kDecimal; ++i) {
-        t(i)->setToolTip(tooltip);
+        showWholeText(i);
         t(i)->setAccessibleDescription(reading);
     }
+}
+
+// A field's tooltip shows the whole of a text too wide for it, above a result's explanation.
+void Form1::showWholeText(int index)
+{
+    QLineEdit* field = t(index);
+    // The frame and the field's inner margin take about 4 pixels on each side.
+    const bool cut = field->fontMetrics().horizontalAdvance(field->text()) > field->width() - 8;
+    const QString explanation = index >= kFirstResultField ? explanation_ : QString();
+    QStringList lines;
+    if (cut)
+        lines << field->text();
+    if (!explanation.isEmpty())
+        lines << explanation;
+    field->setToolTip(lines.join(u'\n'));
 }
 
 void Form1::showAbout()

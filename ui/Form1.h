@@ -46,8 +46,9 @@ private:
 
     void chooseOperation(engine::Operation operation);
     void evaluate();
-    void explainResult();
+    void explainResult(engine::Operation operation);
     void showExplanation(const QString& tooltip, const QString& reading);
+    void showWholeText(int index);
     void clearFields();
     void showAbout();
     void exitProgram();
@@ -63,6 +64,7 @@ private:
     QAction* about_ = nullptr;
     WidgetFieldSet fields_;
     std::unique_ptr<Form2> form2_; // created on first use, without owner
+    QString explanation_;          // the tooltip over the result fields
 };
 
 } // namespace ui

@@ -28,7 +28,10 @@ std::string WidgetFieldSet::read(int index) const
 
 void WidgetFieldSet::write(int index, const std::string& text)
 {
+    // Replacing the text also drops the field's undo history; the cursor at the start shows
+    // the leading digits of a number wider than the field.
     field(index)->setText(QString::fromStdString(text));
+    field(index)->setCursorPosition(0);
 }
 
 void WidgetFieldSet::message(const std::string& text)

@@ -26,6 +26,7 @@ private slots:
     void controls_data();
     void controls();
     void windowMenusAndBars();
+    void longNumbersShowTheirWholeText();
     void programEnds_data();
     void programEnds();
     void chineseCatalogFoundInADeployedFolder();
@@ -52,19 +53,22 @@ void Form1Test::userActions_data()
     row("only digits are typed", "1:1a2 -+.e/;" + keys + "key:Ctrl+Z;7:5;10:5", "12,,,,,,,,,", "", "t10", "");
     row("editing keys", "2:123;key:Left;key:Left;key:Delete;key:Home;2:9", ",913,,,,,,,,", "", "t2", "");
     row("input method", "3:１2三3分之4", ",,234,,,,,,,", "", "t3", "");
-    row("1 1/2 + 1 1/2", a + "js1;dy", "1,2,1,1,2,1,3,1,0,3", "", "dy", "= 3");
-    row("1/2 - 3/4", "2:2;3:1;5:4;6:3;js2;dy", "0,2,1,0,4,3,0,-4,1,-0.25", "", "dy", "= -1/4 = -0.25");
-    row("2 7/4 x 6/8", "1:2;2:4;3:7;5:8;6:6;js3;dy", "3,4,3,0,4,3,2,16,13,2.8125", "", "dy", "= 2又13/16 = 2.8125");
-    row("1/2 / 1/4", "2:2;3:1;5:4;6:1;js4;dy", "0,2,1,0,4,1,2,1,0,2", "", "dy", "= 2");
+    row("1 1/2 + 1 1/2", a + "js1;dy", "1,2,1,1,2,1,3,1,0,3", "", "dy", "= 3\n1又1/2 + 1又1/2 = 3/2 + 3/2 = 6/2 = 3");
+    row("1/2 - 3/4", "2:2;3:1;5:4;6:3;js2;dy", "0,2,1,0,4,3,0,-4,1,-0.25", "", "dy", "= -1/4 = -0.25\n1/2 − 3/4 = 2/4 − 3/4 = -1/4");
+    row("2 7/4 x 6/8", "1:2;2:4;3:7;5:8;6:6;js3;dy", "3,4,3,0,4,3,2,16,13,2.8125", "", "dy", "= 2又13/16 = 2.8125\n3又3/4 × 3/4 = 15/4 × 3/4 = 45/16 = 2又13/16");
+    row("1/2 / 1/4", "2:2;3:1;5:4;6:1;js4;dy", "0,2,1,0,4,1,2,1,0,2", "", "dy", "= 2\n1/2 ÷ 1/4 = 1/2 × 4/1 = 4/2 = 2");
+    row("Tab to = and Enter", a + "js3;6:;key:Tab;key:Return", "1,2,1,1,2,1,2,4,1,2.25", "", "dy", "= 2又1/4 = 2.25\n1又1/2 × 1又1/2 = 3/2 × 3/2 = 9/4 = 2又1/4");
     row("empty fields", "dy", "0,,,0,,,,,,", "请正确输入", "dy", "");
-    row("each = uses up the operation", "1:1;3:1;4:1;5:2;6:1;js1;dy;2:2;dy;js1;dy", "1,2,1,1,2,1,3,1,0,3", "请正确输入|请选择计算种类", "dy", "= 3");
-    row("failure keeps the result", a + "js1;dy;paste:2:x;js1;dy", "1,2x,1,1,2,1,3,1,0,3", "请正确输入", "dy", "");
-    row("later operator wins", "1:2;2:1;3:0;4:3;5:1;6:0;js1;js3;dy", "2,1,0,3,1,0,6,1,0,6", "", "dy", "= 6");
-    row("新运算 keeps the operation", "js1;1:5;new;1:2;2:1;3:0;4:3;5:1;6:0;dy", "2,1,0,3,1,0,5,1,0,5", "", "dy", "= 5");
-    row("Ctrl+N clears", a + "js1;dy;key:Ctrl+N", ",,,,,,,,,", "", "dy", "");
+    row("each = uses up the operation", "1:1;3:1;4:1;5:2;6:1;js1;dy;2:2;dy;js1;key:Return;dy", "1,2,1,1,2,1,3,1,0,3", "请正确输入|请选择计算种类", "dy", "= 3\n1又1/2 + 1又1/2 = 3/2 + 3/2 = 6/2 = 3");
+    row("failure keeps the result", a + "js1;dy;paste:2:x;js1;dy", "1,x2,1,1,2,1,3,1,0,3", "请正确输入", "dy", "");
+    row("later operator wins", "1:2;2:1;3:0;4:3;5:1;6:0;js1;js3;dy", "2,1,0,3,1,0,6,1,0,6", "", "dy", "= 6\n2 × 3 = 6");
+    row("新运算 keeps the operation", "js1;1:5;new;1:2;2:1;3:0;4:3;5:1;6:0;dy", "2,1,0,3,1,0,5,1,0,5", "", "dy", "= 5\n2 + 3 = 5");
+    row("新运算 puts the focus in t(1)", "js1;1:5;key:Tab;new", ",,,,,,,,,", "", "t1", "");
+    row("新运算 keeps no undo history", "paste:1:123;key:Ctrl+N;undo:1", ",,,,,,,,,", "", "t1", "");
+    row("Ctrl+N clears", a + "js1;dy;key:Ctrl+N", ",,,,,,,,,", "", "t1", "");
     row("Enter in a field", a + "js1;6:;key:Return;key:Enter", "1,2,1,1,2,1,,,,", "", "t6", "");
     row("pasted full-width digit", a + "paste:6:１;js1;dy", "1,2,1,1,2,1１,,,,", "请正确输入", "dy", "");
-    row("a million digits, then more", "paste:1:9*1000000;2:2;3:1;5:3;6:1;js1;dy;key:Ctrl+N;2:2;3:2;5:2;6:2;js3;dy", "1,1,0,1,1,0,1,1,0,1", "数值超出范围", "dy", "= 1");
+    row("a million digits, then more", "paste:1:9*1000000;2:2;3:1;5:3;6:1;js1;dy;key:Ctrl+N;2:2;3:2;5:2;6:2;js3;dy", "1,1,0,1,1,0,1,1,0,1", "数值超出范围", "dy", "= 1\n1 × 1 = 1");
     row("tab to the operators", tab.repeated(3), ",,,,,,,,,", "", "js1", "");
     row("tab to B", tab.repeated(7), ",,,,,,,,,", "", "t4", "");
     row("tab to =", tab.repeated(10), ",,,,,,,,,", "", "dy", "");
@@ -87,6 +91,7 @@ void Form1Test::userActions()
     QFETCH(QString, tooltip);
     for (int i = 7; i <= 10; ++i) {
         QCOMPARE(harness::Field(*form_, i)->toolTip(), tooltip);
+        QCOMPARE(harness::Field(*form_, i)->cursorPosition(), 0); // the leading digits show
         QCOMPARE(harness::Field(*form_, i)->accessibleDescription().isEmpty(), tooltip.isEmpty());
     }
 }
@@ -133,7 +138,19 @@ void Form1Test::controls()
     QCOMPARE(control->inherits("QLineEdit") && !control->property("readOnly").toBool(),
              QStringLiteral("t1 t2 t3 t4 t5 t6 t0").split(u' ').contains(control->objectName()));
     const QString family = QFontInfo(control->font()).family();
-    QVERIFY2(family.contains(QStringLiteral("SimSun")) || family.contains(QStringLiteral("UMing")), qPrintable(family));
+    QVERIFY2(family.contains(QStringLiteral("SimSun")) || family.contains(QStringLiteral("Noto Serif CJK")),
+             qPrintable(family));
+    QCOMPARE(QFontInfo(form_->menuBar()->font()).family(), family); // one font list for the whole window
+    // "×" and "÷" are drawn as large as "＋" and "－".
+    if (QString(QTest::currentDataTag()).startsWith("js")) {
+        const QImage image = control->grab().toImage();
+        int left = image.width(), right = 0;
+        for (int y = 4; y < image.height() - 4; ++y)
+            for (int x = 4; x < image.width() - 4; ++x)
+                if (qGray(image.pixel(x, y)) < 128)
+                    left = std::min(left, x), right = std::max(right, x);
+        QVERIFY2(right - left >= 10, qPrintable(QString::number(right - left))); // AR PL UMing's "×": 6
+    }
 }
 
 void Form1Test::windowMenusAndBars()
@@ -152,6 +169,18 @@ void Form1Test::windowMenusAndBars()
     }
     QCOMPARE(menus.join(u' '),
              QStringLiteral("gongneng=功能 news=新运算=Ctrl+N hhh== exit=退出= help=帮助 about=关于="));
+}
+
+void Form1Test::longNumbersShowTheirWholeText()
+{
+    QStringList messages;
+    const QString half = QStringLiteral("4503599627370496"); // half of 9007199254740992
+    for (const QString& step : QStringList{"1:" + half, "2:1", "3:0", "4:" + half, "5:1", "6:0", "js1", "dy"})
+        harness::Perform(*form_, step, messages);
+    QCOMPARE(harness::Field(*form_, 1)->toolTip(), half);
+    QVERIFY(harness::Field(*form_, 7)->toolTip().startsWith("9007199254740992\n= 9007199254740992\n"));
+    QCOMPARE(harness::Field(*form_, 8)->toolTip(), harness::Field(*form_, 9)->toolTip());
+    QVERIFY(!harness::Field(*form_, 8)->toolTip().startsWith(u'1'));
 }
 
 void Form1Test::programEnds_data()

@@ -75,6 +75,8 @@ void Perform(ui::Form1& form, const QString& step, QStringList& messages)
     const int index = parts.front().toInt(&isField);
     if (isField)
         return Type(Field(form, index), parts.value(1));
+    if (parts.front() == QStringLiteral("undo"))
+        return Field(form, parts[1].toInt())->undo();
     if (parts.front() == QStringLiteral("paste")) {
         const QStringList repeat = parts[2].split(u'*');
         QApplication::clipboard()->setText(repeat.size() == 2 ? repeat[0].repeated(repeat[1].toInt()) : parts[2]);

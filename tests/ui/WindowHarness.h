@@ -21,7 +21,8 @@ std::unique_ptr<ui::Form1> OpenForm1();
 QLineEdit* Field(const QWidget& form, int index);
 
 // Runs a step of a script: "N:text" types into t(N) (key presses, or an input method's
-// commit beyond Latin-1), "paste:N:text" pastes ("9*5" is 99999), "key:Ctrl+N" presses a
+// commit beyond Latin-1), "paste:N:text" pastes ("9*5" is 99999), "undo:N" undoes as the
+// field's context menu does, "key:Ctrl+N" presses a
 // key in the focused control, anything else clicks the button of that name. A message box
 // it opens is checked for its title and one "确定" button, answered, and its text added to
 // messages; activation then returns to the window, as a window manager hands it back.
