@@ -11,7 +11,7 @@ packages=(
   fonts-noto-cjk
   desktop-file-utils
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck
-  xvfb xauth
+  xvfb xauth x11-utils openbox xdotool dbus at-spi2-core python3-pyatspi
   dpkg-dev lintian appstream
 )
 if [ "${1:-}" = "--windows" ]; then
