@@ -41,6 +41,7 @@ run: build
 bench: build
 	@$(BUILD_DIR)/bench/velmo-bench
 	@$(BUILD_DIR)/bench/velmo-window-bench
+	@bash scripts/cold-start.sh $(BUILD_DIR)
 
 lint: build
 	@bash scripts/lint.sh $(BUILD_DIR)
