@@ -2,8 +2,9 @@
 # from the program's shared libraries.
 set(deb_doc ${CMAKE_INSTALL_DATADIR}/doc/velmo-calc)
 configure_file(${PROJECT_SOURCE_DIR}/assets/changelog.in ${PROJECT_BINARY_DIR}/deb/changelog @ONLY)
-file(ARCHIVE_CREATE OUTPUT ${PROJECT_BINARY_DIR}/deb/changelog.gz PATHS ${PROJECT_BINARY_DIR}/deb/changelog
-    FORMAT raw COMPRESSION GZip COMPRESSION_LEVEL 9 MTIME 0)
+# Compressed as Debian asks: the best compression, no name or time stamp in the header.
+execute_process(COMMAND gzip -9nc ${PROJECT_BINARY_DIR}/deb/changelog
+    OUTPUT_FILE ${PROJECT_BINARY_DIR}/deb/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
 install(FILES ${PROJECT_SOURCE_DIR}/assets/copyright ${PROJECT_BINARY_DIR}/deb/changelog.gz DESTINATION ${deb_doc})
 
 set(CPACK_GENERATOR DEB)
