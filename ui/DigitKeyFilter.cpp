@@ -56,6 +56,10 @@ DigitKeyFilter::DigitKeyFilter(int index, QObject* field)
     field->installEventFilter(this);
 }
 
+// Backspace, Enter, Esc and the Ctrl+letter copy, paste and undo keys are characters too
+// and are dropped as well: the fields have always taken digits alone from the keyboard.
+// Delete, the arrows and the context menu still edit, and whatever a paste brings in is
+// checked by the evaluation.
 bool DigitKeyFilter::FilterKey(int, QChar character)
 {
     return character >= u'0' && character <= u'9';
