@@ -1,10 +1,10 @@
 // libFuzzer target: the first byte picks OpCode 0..5 (none and an unknown code
-// included), the rest, split at '\n', fills t(1)..t(6). Aborts on the first broken rule.
+// included), the rest, split at '\n', fills t(1)..t(6). Aborts on the first broken rule;
+// an evaluation that hangs is stopped by the fuzzer's own -timeout.
 #include "Evaluate.h"
 #include "Exact.h"
 #include "MemoryFieldSet.h"
 
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -31,9 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fields.set(i + 1, operands[i]);
     engine::CalcState state;
     state.OpCode = static_cast<std::int16_t>(size > 0 ? data[0] % 6 : 0);
-    const auto start = std::chrono::steady_clock::now();
-    engine::Evaluate(state, fields);
-    Require(std::chrono::steady_clock::now() - start < std::chrono::milliseconds(50), "an evaluation took 50 ms");
+    engine::Evaluate(state, fields); // a hang is caught by the fuzzer's -timeout
     Require(state.OpCode == 0 && fields.messages.size() <= 1, "the operation stayed, or two messages");
     if (!fields.messages.empty()) {
         for (const auto& [index, text] : fields.writes)
@@ -42,9 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::int64_t r[10];
     for (int i = 7; i <= 9; ++i) {
+        const std::string text = fields.read(i);
         char* end = nullptr;
-        r[i] = std::strtoll(fields.read(i).c_str(), &end, 10);
-        Require(*end == '\0' && !fields.read(i).empty(), "a result field is not an integer");
+        r[i] = std::strtoll(text.c_str(), &end, 10);
+        Require(*end == '\0' && !text.empty(), "a result field is not an integer");
     }
     Require(r[8] != 0, "the result has a zero denominator");
     const double exact = support::Mixed(r[7], r[9], r[8]).toDouble();
