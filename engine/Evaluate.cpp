@@ -21,7 +21,6 @@ constexpr int kOperandFieldCount = 6;
 template <typename T> struct PerOperandField {
     std::array<T, kOperandFieldCount> items{};
     T& operator[](int index) { return items.at(static_cast<std::size_t>(index - kFirstOperandField)); }
-    const T& operator[](int index) const { return items.at(static_cast<std::size_t>(index - kFirstOperandField)); }
 };
 
 using OperandTexts = PerOperandField<std::string>;
