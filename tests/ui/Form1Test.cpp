@@ -164,6 +164,7 @@ void Form1Test::windowMenusAndBars()
     QStringList menus;
     for (QAction* menu : form_->menuBar()->actions()) {
         menus << menu->menu()->objectName() + u'=' + menu->text();
+        QCOMPARE(QFontInfo(menu->menu()->font()).family(), QFontInfo(form_->font()).family());
         for (QAction* item : menu->menu()->actions())
             menus << item->objectName() + u'=' + item->text() + u'=' + item->shortcut().toString();
     }
