@@ -3,12 +3,14 @@
 #include "MemoryFieldSet.h"
 #include "Operation.h"
 #include "ResultExplanation.h"
+#include "Working.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <optional>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -97,6 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Evaluate, testing::Values(
     Row{"Product", {"2", "4", "7", "0", "8", "6"}, kMul, {"3", "4", "3", "0", "4", "3", "2", "16", "13", "2.8125"}, "= 2又13/16 = 2.8125", "2又16分之13，等于 2.8125"},
     Row{"Quotient", {"0", "2", "1", "0", "4", "1"}, kDiv, {"0", "2", "1", "0", "4", "1", "2", "1", "0", "2"}, "= 2", "2"},
     Row{"UnreducibleByTheBoundedPasses", {"0", "107", "101", "0", "101", "103"}, kMul, {"0", "107", "101", "1", "101", "2", "0", "10807", "10403", "0.962616822429907"}, "= 103/107 = " + k107, "107分之103，等于 " + k107},
+    Row{"DifferenceAtMinusTheLimit", {"0", "1", "0", kLimit, "1", "0"}, kSub, {"0", "1", "0", kLimit, "1", "0", "-" + kLimit, "1", "0", "-" + kLimit}, "= -" + kLimit, "负" + kLimit},
     Row{"WholeAtTheLimit", {kLimit, "1", "0", "0", "1", "0"}, kAdd, {kLimit, "1", "0", "0", "1", "0", kLimit, "1", "0", kLimit}, "= " + kLimit, kLimit},
     Row{"TinyDecimalInExponentForm", {"0", "100000", "1", "0", "1", "0"}, kAdd, {"0", "100000", "1", "0", "1", "0", "0", "100000", "1", "1E-05"}, "= 1/100000 = 0.00001", "100000分之1，等于 0.00001"},
     Row{"ExpansionCutShort", {"0", "97", "1", "0", "1", "0"}, kAdd, {"0", "97", "1", "0", "1", "0", "0", "97", "1", "0.0103092783505155"}, "= 1/97 = " + k97, "97分之1，约等于 " + k97},
@@ -116,5 +119,18 @@ INSTANTIATE_TEST_SUITE_P(Rows, Evaluate, testing::Values(
     Fails("NormalisedWholePastLimit", {kLimit, "1", "1", "0", "1", "0"}, kAdd, Problem::OutOfRange)),
     [](const auto& info) { return info.param.name; });
 // clang-format on
+
+TEST(Working, ReadsAsATeacherWritesIt)
+{
+    using engine::Operation;
+    const std::tuple<engine::MixedNumber, engine::MixedNumber, Operation, const char*> rows[]
+        = {{{0, 1, 4}, {0, 1, 6}, Operation::Add, "1/4 + 1/6 = 3/12 + 2/12 = 5/12"},
+           {{1, 1, 2}, {0, 2, 3}, Operation::Multiply, "1又1/2 × 2/3 = 3/2 × 2/3 = 6/6 = 1"},
+           {{0, 1, 2}, {0, 1, 4}, Operation::Divide, "1/2 ÷ 1/4 = 1/2 × 4/1 = 4/2 = 2"},
+           {{0, 3, 4}, {0, 3, 4}, Operation::Add, "3/4 + 3/4 = 6/4 = 3/2 = 1又1/2"},
+           {{0, 1, 2}, {0, 3, 4}, Operation::Subtract, "1/2 − 3/4 = 2/4 − 3/4 = -1/4"}};
+    for (const auto& [a, b, operation, working] : rows)
+        EXPECT_EQ(engine::Working(a, b, operation), working);
+}
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QLibraryInfo>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
@@ -69,6 +70,8 @@ void Form1Test::userActions_data()
     row("Enter in a field", a + "js1;6:;key:Return;key:Enter", "1,2,1,1,2,1,,,,", "", "t6", "");
     row("pasted full-width digit", a + "paste:6:１;js1;dy", "1,2,1,1,2,1１,,,,", "请正确输入", "dy", "");
     row("a million digits, then more", "paste:1:9*1000000;2:2;3:1;5:3;6:1;js1;dy;key:Ctrl+N;2:2;3:2;5:2;6:2;js3;dy", "1,1,0,1,1,0,1,1,0,1", "数值超出范围", "dy", "= 1\n1 × 1 = 1");
+    row("tab to the denominator", tab, ",,,,,,,,,", "", "t2", "");
+    row("tab to the numerator", tab.repeated(2), ",,,,,,,,,", "", "t3", "");
     row("tab to the operators", tab.repeated(3), ",,,,,,,,,", "", "js1", "");
     row("tab to B", tab.repeated(7), ",,,,,,,,,", "", "t4", "");
     row("tab to =", tab.repeated(10), ",,,,,,,,,", "", "dy", "");
@@ -161,6 +164,11 @@ void Form1Test::windowMenusAndBars()
     auto* picture = form_->findChild<ui::PictureBox*>(QStringLiteral("Picture1"));
     QCOMPARE(picture->geometry(), QRect(0, 0, 193, 373));
     QCOMPARE(picture->lines(), QList<QLine>({{96, 64, 177, 64}, {96, 168, 177, 168}, {96, 264, 177, 264}}));
+    // The background shows, the bars over it, and the window opens in the middle of the screen.
+    const QImage shown = picture->grab().toImage(), background(QStringLiteral(":/background.bmp"));
+    QCOMPARE(shown.pixelColor(185, 360), background.pixelColor(185, 360));
+    QCOMPARE(shown.pixelColor(120, 168), picture->palette().color(QPalette::WindowText));
+    QVERIFY((form_->frameGeometry().center() - form_->screen()->availableGeometry().center()).manhattanLength() < 8);
     QStringList menus;
     for (QAction* menu : form_->menuBar()->actions()) {
         menus << menu->menu()->objectName() + u'=' + menu->text();

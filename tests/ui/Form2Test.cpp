@@ -85,6 +85,12 @@ void Form2Test::parts()
         for (int x = 0; x < image.width(); ++x)
             red += image.pixelColor(x, y).red() > 0x80 && image.pixelColor(x, y).green() < 0x40;
     QCOMPARE(red > 30, part != about->findChild<QWidget*>(QStringLiteral("Picture1")));
+    if (name == QStringLiteral("Label1")) { // the paragraph starts at the top
+        int redAtTop = 0;
+        for (int x = 0; x < image.width(); ++x)
+            redAtTop += image.pixelColor(x, 8).red() > 0x80 && image.pixelColor(x, 8).green() < 0x40;
+        QVERIFY(redAtTop > 0);
+    }
     // The window's own background is clicked in its top-left corner, where no part lies.
     QCOMPARE(about->childAt(QPoint(4, 4)), nullptr);
     QTest::mouseClick(part, Qt::LeftButton, {}, part == about ? QPoint(4, 4) : part->rect().center());
