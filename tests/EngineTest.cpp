@@ -128,7 +128,8 @@ TEST(Working, ReadsAsATeacherWritesIt)
            {{1, 1, 2}, {0, 2, 3}, Operation::Multiply, "1又1/2 × 2/3 = 3/2 × 2/3 = 6/6 = 1"},
            {{0, 1, 2}, {0, 1, 4}, Operation::Divide, "1/2 ÷ 1/4 = 1/2 × 4/1 = 4/2 = 2"},
            {{0, 3, 4}, {0, 3, 4}, Operation::Add, "3/4 + 3/4 = 6/4 = 3/2 = 1又1/2"},
-           {{0, 1, 2}, {0, 3, 4}, Operation::Subtract, "1/2 − 3/4 = 2/4 − 3/4 = -1/4"}};
+           {{0, 1, 2}, {0, 3, 4}, Operation::Subtract, "1/2 − 3/4 = 2/4 − 3/4 = -1/4"},
+           {{0, 1, 2}, {0, 1, 2}, Operation::Subtract, "1/2 − 1/2 = 0/2 = 0"}};
     for (const auto& [a, b, operation, working] : rows)
         EXPECT_EQ(engine::Working(a, b, operation), working);
 }

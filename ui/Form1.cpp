@@ -102,7 +102,6 @@ QPushButton* MakeButton(const QString& caption, const QString& name, const QStri
     button->setAccessibleName(accessibleName);
     button->setGeometry(rect);
     button->setFont(font);
-    button->setAutoDefault(false);
     return button;
 }
 
