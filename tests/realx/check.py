@@ -86,6 +86,8 @@ for _ in range(2):
     xdotool("windowactivate", "--sync", main)  # raised above the About window, which a click would hide
     click(find("帮助"))
     click(find("关于", pyatspi.ROLE_MENU_ITEM))
+expect("the About window comes to the front", lambda: subprocess.run(
+    ["xdotool", "getactivewindow", "getwindowname"], capture_output=True, text=True).stdout.strip(), "关于")
 expect("关于 twice gives one window", lambda: sorted(w.name for w in application()
                                                   if w.getState().contains(pyatspi.STATE_SHOWING)),
        ["Velmo分数计算器 V1.1", "关于"])
