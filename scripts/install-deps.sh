@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   make cmake g++ pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libboost-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n qt6-qpa-plugins
   fonts-noto-cjk
   desktop-file-utils

@@ -15,19 +15,19 @@
 
 namespace {
 
+using engine::Operation;
 using engine::Problem;
-using support::Big;
-using support::Fraction;
+using support::Rational;
 
 // A value computed exactly, and whether every step that made it stayed within +-2^53.
 struct Checked {
-    Big value;
+    Rational value;
     bool inRange = true;
 };
 
-Checked In(const Big& value, bool inputsInRange = true)
+Checked In(const Rational& value, bool inputsInRange = true)
 {
-    return {value, inputsInRange && !(Big(engine::kExactLimit) < value) && !(value < Big(-engine::kExactLimit))};
+    return {value, inputsInRange && abs(value) <= engine::kExactLimit};
 }
 Checked operator+(const Checked& a, const Checked& b)
 {
@@ -44,14 +44,19 @@ Checked operator*(const Checked& a, const Checked& b)
     return zero ? Checked{0} : In(a.value * b.value, a.inRange && b.inRange);
 }
 
+std::int64_t Integer(const Rational& value)
+{
+    return numerator(value).convert_to<std::int64_t>();
+}
+
 // What the evaluation must come to, worked out independently: the first problem in the
 // order the user is told of them, or the operands and the exact result.
 struct Expected {
     std::optional<Problem> problem;
-    Fraction a{}, b{}, r{};
+    Rational a{}, b{}, r{};
 };
 
-Expected Expect(const std::array<std::string, 6>& texts, engine::Operation operation)
+Expected Expect(const std::array<std::string, 6>& texts, Operation operation)
 {
     std::array<Checked, 6> v{}; // whole A, denominator A, numerator A, whole B, denominator B, numerator B
     for (std::size_t i = 0; i < 6; ++i) {
@@ -60,46 +65,36 @@ Expected Expect(const std::array<std::string, 6>& texts, engine::Operation opera
         for (const char c : texts[i])
             v[i] = In(v[i].value * 10 + (c - '0'), v[i].inRange);
     }
-    if (operation == engine::Operation::None)
+    if (operation == Operation::None)
         return {Problem::ChooseOperation};
     if (v[1].value == 0 || v[4].value == 0)
         return {Problem::ZeroDenominator};
     if (std::any_of(v.begin(), v.end(), [](const Checked& x) { return !x.inRange; }))
         return {Problem::OutOfRange};
-    if (operation == engine::Operation::Divide && v[3].value == 0 && v[5].value == 0)
+    if (operation == Operation::Divide && v[3].value == 0 && v[5].value == 0)
         return {Problem::ZeroDivisor};
-    // Normalised and reduced operands: whole, numerator, denominator.
-    std::array<Checked, 6> p{};
+    std::array<Checked, 6> p{}; // each operand proper and in lowest terms: whole, numerator, denominator
     for (const std::size_t i : {0, 3}) {
-        const auto whole = static_cast<std::int64_t>(v[i].value.toDouble());
-        const auto den = static_cast<std::int64_t>(v[i + 1].value.toDouble());
-        const auto num = static_cast<std::int64_t>(v[i + 2].value.toDouble());
+        const std::int64_t whole = Integer(v[i].value), den = Integer(v[i + 1].value), num = Integer(v[i + 2].value);
         const std::int64_t proper = num % den, divisor = proper == 0 ? den : std::gcd(proper, den);
-        p[i] = In(whole + num / den), p[i + 1] = In(proper / divisor), p[i + 2] = In(den / divisor);
+        p[i] = In(Rational(whole) + num / den), p[i + 1] = In(proper / divisor), p[i + 2] = In(den / divisor);
     }
     const auto& [aw, an, ad, bw, bn, bd] = p;
-    const Fraction a = support::Mixed(v[0].value, v[2].value, v[1].value);
-    const Fraction b = support::Mixed(v[3].value, v[5].value, v[4].value);
+    const Rational a = support::Mixed(v[0].value, v[2].value, v[1].value);
+    const Rational b = support::Mixed(v[3].value, v[5].value, v[4].value);
+    // The result in the form the engine builds it, to see where a component leaves the range.
     Checked whole, numerator, denominator = bd * ad;
-    Fraction r;
+    Rational r;
     switch (operation) {
-    case engine::Operation::None: break;
-    case engine::Operation::Add:
-        numerator = an * bd + bn * ad, whole = bw + aw, r = {a.p * b.q + b.p * a.q, a.q * b.q};
-        break;
-    case engine::Operation::Subtract:
-        numerator = an * bd - bn * ad, whole = aw - bw, r = {a.p * b.q - b.p * a.q, a.q * b.q};
-        break;
-    case engine::Operation::Multiply: numerator = (aw * ad + an) * (bw * bd + bn), r = {a.p * b.p, a.q * b.q}; break;
-    case engine::Operation::Divide:
-        numerator = (aw * ad + an) * bd, denominator = (bw * bd + bn) * ad, r = {a.p * b.q, a.q * b.p};
-        break;
+    case Operation::None: break;
+    case Operation::Add: numerator = an * bd + bn * ad, whole = bw + aw, r = a + b; break;
+    case Operation::Subtract: numerator = an * bd - bn * ad, whole = aw - bw, r = a - b; break;
+    case Operation::Multiply: numerator = (aw * ad + an) * (bw * bd + bn), r = a * b; break;
+    case Operation::Divide: numerator = (aw * ad + an) * bd, denominator = (bw * bd + bn) * ad, r = a / b; break;
     }
     bool inRange = aw.inRange && bw.inRange && whole.inRange && numerator.inRange && denominator.inRange;
-    if (inRange && !(numerator.value < denominator.value)) { // carried: numerator and denominator are small
-        const auto n = static_cast<std::int64_t>(numerator.value.toDouble());
-        inRange = In(whole.value + n / static_cast<std::int64_t>(denominator.value.toDouble())).inRange;
-    }
+    if (inRange && numerator.value >= denominator.value) // the carry adds to the whole part
+        inRange = In(whole.value + Integer(numerator.value) / Integer(denominator.value)).inRange;
     if (!inRange)
         return {Problem::OutOfRange};
     return {std::nullopt, a, b, r};
@@ -120,57 +115,48 @@ std::string RandomField(std::mt19937_64& random)
 // Operands and result as written: each equal to the exact value; operands proper and in lowest terms.
 bool ShowsExactly(const support::MemoryFieldSet& fields, const Expected& expected)
 {
-    const Fraction* values[] = {&expected.a, &expected.b, &expected.r};
+    const Rational* values[] = {&expected.a, &expected.b, &expected.r};
     for (int k = 0; k < 3; ++k) {
         const std::int64_t w = std::stoll(fields.read(3 * k + 1)), d = std::stoll(fields.read(3 * k + 2)),
                            n = std::stoll(fields.read(3 * k + 3));
-        if (!(support::Mixed(w, n, d) == *values[k]) || (k < 2 && (n < 0 || n >= d || std::gcd(n, d) != 1)))
+        if (support::Mixed(w, n, d) != *values[k] || (k < 2 && (n < 0 || n >= d || std::gcd(n, d) != 1)))
             return false;
     }
-    const double exact = expected.r.toDouble(), shown = std::strtod(fields.read(10).c_str(), nullptr);
+    const double exact = expected.r.convert_to<double>(), shown = std::strtod(fields.read(10).c_str(), nullptr);
     return std::fabs(shown - exact) <= 5.3e-15 * std::fabs(exact); // fifteen digits, read back
 }
 
-Big Digits(const std::string& text)
-{
-    Big value = 0;
-    for (const char c : text)
-        value = value * 10 + (c - '0');
-    return value;
-}
-
 // "-w又p/q", "p/q" or "w".
-Fraction Term(std::string text)
+Rational Term(const std::string& text)
 {
     const bool negative = text.front() == '-';
-    const std::size_t you = text.find("又"), start = negative ? 1 : 0, slash = text.find('/');
-    const Big whole = you != std::string::npos ? Digits(text.substr(start, you - start)) : 0;
-    const std::size_t fraction = you != std::string::npos ? you + std::string("又").size() : start;
-    const Fraction value = slash == std::string::npos
-        ? Fraction{Digits(text.substr(fraction))}
-        : support::Mixed(whole, Digits(text.substr(fraction, slash - fraction)), Digits(text.substr(slash + 1)));
-    return negative ? Fraction{Big(0) - value.p, value.q} : value;
+    const std::string body = text.substr(negative ? 1 : 0);
+    const std::size_t you = body.find("又");
+    const Rational value = you == std::string::npos
+        ? Rational(body)
+        : Rational(body.substr(0, you)) + Rational(body.substr(you + std::string("又").size()));
+    return negative ? -value : value;
 }
 
-// Every step of the working, "x op y" or one term, has the value of the result.
-bool WorkingReadsBack(const std::string& working, const Fraction& result)
+// One step of the working: "x op y" or a single term.
+Rational StepValue(const std::string& step)
+{
+    const std::string operators[] = {" + ", " − ", " × ", " ÷ "};
+    for (std::size_t k = 0; k < std::size(operators); ++k) {
+        const std::size_t at = step.find(operators[k]);
+        if (at == std::string::npos)
+            continue;
+        const Rational x = Term(step.substr(0, at)), y = Term(step.substr(at + operators[k].size()));
+        return k == 0 ? x + y : k == 1 ? x - y : k == 2 ? x * y : x / y;
+    }
+    return Term(step);
+}
+
+bool WorkingReadsBack(const std::string& working, const Rational& result)
 {
     for (std::size_t start = 0, end = 0; start < working.size(); start = end + 3) {
         end = std::min(working.find(" = ", start), working.size());
-        const std::string step = working.substr(start, end - start);
-        Fraction value = Term(step);
-        for (const std::string op : {" + ", " − ", " × ", " ÷ "}) {
-            const std::size_t at = step.find(op);
-            if (at == std::string::npos)
-                continue;
-            const Fraction x = Term(step.substr(0, at)), y = Term(step.substr(at + op.size()));
-            const Fraction sum{x.p * y.q + y.p * x.q, x.q * y.q}, difference{x.p * y.q - y.p * x.q, x.q * y.q};
-            value = op == " + " ? sum
-                : op == " − "   ? difference
-                : op == " × "   ? Fraction{x.p * y.p, x.q * y.q}
-                                : Fraction{x.p * y.q, x.q * y.p};
-        }
-        if (!(value == result))
+        if (StepValue(working.substr(start, end - start)) != result)
             return false;
     }
     return true;
@@ -192,7 +178,7 @@ TEST(Property, EvaluationAgreesWithExactArithmetic)
             fields.set(f + 1, texts[static_cast<std::size_t>(f)]);
         engine::CalcState state;
         state.OpCode = codes[std::uniform_int_distribution<std::size_t>(0, std::size(codes) - 1)(random)];
-        const engine::Operation operation = engine::ToOperation(state.OpCode);
+        const Operation operation = engine::ToOperation(state.OpCode);
         const Expected expected = Expect(texts, operation);
         engine::Evaluate(state, fields);
         if (expected.problem)

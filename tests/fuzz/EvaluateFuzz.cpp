@@ -19,6 +19,14 @@ void Require(bool holds, const char* what)
     }
 }
 
+std::int64_t Integer(const std::string& text)
+{
+    char* end = nullptr;
+    const std::int64_t value = std::strtoll(text.c_str(), &end, 10);
+    Require(*end == '\0' && !text.empty(), "a result field is not an integer");
+    return value;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -31,22 +39,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fields.set(i + 1, operands[i]);
     engine::CalcState state;
     state.OpCode = static_cast<std::int16_t>(size > 0 ? data[0] % 6 : 0);
-    engine::Evaluate(state, fields); // a hang is caught by the fuzzer's -timeout
+    engine::Evaluate(state, fields);
     Require(state.OpCode == 0 && fields.messages.size() <= 1, "the operation stayed, or two messages");
     if (!fields.messages.empty()) {
         for (const auto& [index, text] : fields.writes)
             Require((index == 1 || index == 4) && text == "0" && operands[index - 1].empty(), "a message path wrote");
         return 0;
     }
-    std::int64_t r[10];
-    for (int i = 7; i <= 9; ++i) {
-        const std::string text = fields.read(i);
-        char* end = nullptr;
-        r[i] = std::strtoll(text.c_str(), &end, 10);
-        Require(*end == '\0' && !text.empty(), "a result field is not an integer");
-    }
-    Require(r[8] != 0, "the result has a zero denominator");
-    const double exact = support::Mixed(r[7], r[9], r[8]).toDouble();
+    const std::int64_t denominator = Integer(fields.read(8));
+    Require(denominator != 0, "the result has a zero denominator");
+    const double exact
+        = support::Mixed(Integer(fields.read(7)), Integer(fields.read(9)), denominator).convert_to<double>();
     // Fifteen significant digits are within half a unit of the fifteenth (5e-15 of the value),
     // and reading the text back rounds once more.
     const double shown = std::strtod(fields.read(10).c_str(), nullptr);
