@@ -3,7 +3,6 @@
 #include "Exact.h"
 #include "LiteralArithmetic.h"
 #include "MemoryFieldSet.h"
-#include "Working.h"
 
 #include <gtest/gtest.h>
 
@@ -19,35 +18,30 @@ using engine::Operation;
 using engine::Problem;
 using support::Rational;
 
+struct Checked;
+Checked In(const Rational& value, bool inputsInRange = true);
+
 // A value computed exactly, and whether every step that made it stayed within +-2^53.
 struct Checked {
     Rational value;
     bool inRange = true;
+
+    static bool Both(const Checked& a, const Checked& b) { return a.inRange && b.inRange; }
+    friend Checked operator+(const Checked& a, const Checked& b) { return In(a.value + b.value, Both(a, b)); }
+    friend Checked operator-(const Checked& a, const Checked& b) { return In(a.value - b.value, Both(a, b)); }
+    // A product with zero is zero whatever the other factor.
+    friend Checked operator*(const Checked& a, const Checked& b)
+    {
+        const bool zero = (a.inRange && a.value == 0) || (b.inRange && b.value == 0);
+        return zero ? Checked{0} : In(a.value * b.value, Both(a, b));
+    }
 };
 
-Checked In(const Rational& value, bool inputsInRange = true)
+Checked In(const Rational& value, bool inputsInRange)
 {
     return {value, inputsInRange && abs(value) <= engine::kExactLimit};
 }
-Checked operator+(const Checked& a, const Checked& b)
-{
-    return In(a.value + b.value, a.inRange && b.inRange);
-}
-Checked operator-(const Checked& a, const Checked& b)
-{
-    return In(a.value - b.value, a.inRange && b.inRange);
-}
-// A product with zero is zero whatever the other factor.
-Checked operator*(const Checked& a, const Checked& b)
-{
-    const bool zero = (a.inRange && a.value == 0) || (b.inRange && b.value == 0);
-    return zero ? Checked{0} : In(a.value * b.value, a.inRange && b.inRange);
-}
-
-std::int64_t Integer(const Rational& value)
-{
-    return numerator(value).convert_to<std::int64_t>();
-}
+const auto Integer = [](const Rational& value) { return numerator(value).convert_to<std::int64_t>(); };
 
 // What the evaluation must come to, worked out independently: the first problem in the
 // order the user is told of them, or the operands and the exact result.
@@ -126,42 +120,6 @@ bool ShowsExactly(const support::MemoryFieldSet& fields, const Expected& expecte
     return std::fabs(shown - exact) <= 5.3e-15 * std::fabs(exact); // fifteen digits, read back
 }
 
-// "-w又p/q", "p/q" or "w".
-Rational Term(const std::string& text)
-{
-    const bool negative = text.front() == '-';
-    const std::string body = text.substr(negative ? 1 : 0);
-    const std::size_t you = body.find("又");
-    const Rational value = you == std::string::npos
-        ? Rational(body)
-        : Rational(body.substr(0, you)) + Rational(body.substr(you + std::string("又").size()));
-    return negative ? -value : value;
-}
-
-// One step of the working: "x op y" or a single term.
-Rational StepValue(const std::string& step)
-{
-    const std::string operators[] = {" + ", " − ", " × ", " ÷ "};
-    for (std::size_t k = 0; k < std::size(operators); ++k) {
-        const std::size_t at = step.find(operators[k]);
-        if (at == std::string::npos)
-            continue;
-        const Rational x = Term(step.substr(0, at)), y = Term(step.substr(at + operators[k].size()));
-        return k == 0 ? x + y : k == 1 ? x - y : k == 2 ? x * y : x / y;
-    }
-    return Term(step);
-}
-
-bool WorkingReadsBack(const std::string& working, const Rational& result)
-{
-    for (std::size_t start = 0, end = 0; start < working.size(); start = end + 3) {
-        end = std::min(working.find(" = ", start), working.size());
-        if (StepValue(working.substr(start, end - start)) != result)
-            return false;
-    }
-    return true;
-}
-
 TEST(Property, EvaluationAgreesWithExactArithmetic)
 {
     std::mt19937_64 random(6122026);
@@ -184,11 +142,7 @@ TEST(Property, EvaluationAgreesWithExactArithmetic)
         if (expected.problem)
             ASSERT_TRUE(fields.showedOnly(*expected.problem)) << "row " << i << ": " << fields.messages.size();
         else
-            ASSERT_TRUE(fields.messages.empty() && ShowsExactly(fields, expected)
-                        && WorkingReadsBack(
-                            engine::Working(state.number(engine::Slot::A), state.number(engine::Slot::B), operation),
-                            expected.r))
-                << "row " << i;
+            ASSERT_TRUE(fields.messages.empty() && ShowsExactly(fields, expected)) << "row " << i;
         ++seen[expected.problem ? static_cast<std::size_t>(*expected.problem) : 5];
     }
     for (const int count : seen)

@@ -1,11 +1,10 @@
 // libFuzzer target: the first byte picks OpCode 0..5 (none and an unknown code
 // included), the rest, split at '\n', fills t(1)..t(6). Aborts on the first broken rule;
-// an evaluation that hangs is stopped by the fuzzer's own -timeout.
+// an evaluation that hangs is stopped by the fuzzer's own -timeout. Whether a result is
+// right is the property test's business; here nothing may crash, hang or half-write.
 #include "Evaluate.h"
-#include "Exact.h"
 #include "MemoryFieldSet.h"
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -17,14 +16,6 @@ void Require(bool holds, const char* what)
         std::fprintf(stderr, "broken: %s\n", what);
         std::abort();
     }
-}
-
-std::int64_t Integer(const std::string& text)
-{
-    char* end = nullptr;
-    const std::int64_t value = std::strtoll(text.c_str(), &end, 10);
-    Require(*end == '\0' && !text.empty(), "a result field is not an integer");
-    return value;
 }
 
 } // namespace
@@ -41,18 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.OpCode = static_cast<std::int16_t>(size > 0 ? data[0] % 6 : 0);
     engine::Evaluate(state, fields);
     Require(state.OpCode == 0 && fields.messages.size() <= 1, "the operation stayed, or two messages");
-    if (!fields.messages.empty()) {
-        for (const auto& [index, text] : fields.writes)
-            Require((index == 1 || index == 4) && text == "0" && operands[index - 1].empty(), "a message path wrote");
-        return 0;
-    }
-    const std::int64_t denominator = Integer(fields.read(8));
-    Require(denominator != 0, "the result has a zero denominator");
-    const double exact
-        = support::Mixed(Integer(fields.read(7)), Integer(fields.read(9)), denominator).convert_to<double>();
-    // Fifteen significant digits are within half a unit of the fifteenth (5e-15 of the value),
-    // and reading the text back rounds once more.
-    const double shown = std::strtod(fields.read(10).c_str(), nullptr);
-    Require(std::fabs(shown - exact) <= 5.3e-15 * std::fabs(exact), "t(10) differs from the result");
+    for (const auto& [index, text] : fields.writes)
+        Require(fields.messages.empty() || ((index == 1 || index == 4) && text == "0" && operands[index - 1].empty()),
+                "a message path wrote");
+    Require(!fields.messages.empty() || (fields.writes.size() >= 10 && fields.read(8) != "0"),
+            "a success left a field unwritten or a zero denominator");
     return 0;
 }

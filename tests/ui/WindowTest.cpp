@@ -1,0 +1,354 @@
+#include "ChineseLocale.h"
+#include "Form1.h"
+#include "Form2.h"
+#include "PictureBox.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+// The two windows as a user meets them on the offscreen platform: what they do and then
+// see, where each control sits and how it is lettered, the About window, how the program ends.
+namespace {
+
+QLineEdit* Field(const QWidget& form, int index)
+{
+    return form.findChild<QLineEdit*>(QStringLiteral("t%1").arg(index));
+}
+
+// Key presses, or an input method's commit for text beyond Latin-1.
+void Type(QLineEdit* field, const QString& text)
+{
+    field->setFocus();
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    text.toLatin1() == text.toUtf8() ? QTest::keyClicks(field, text) : void(QApplication::sendEvent(field, &commit));
+}
+
+void AnswerOpenBox(QStringList& messages)
+{
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        messages << box->text();
+        QVERIFY(box->windowTitle() == QStringLiteral("Velmo分数计算器") && box->icon() == QMessageBox::NoIcon);
+        QCOMPARE(box->buttons().size(), 1);
+        QCOMPARE(box->buttons().front()->text(), QStringLiteral("确定"));
+        QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+    }
+}
+
+// One step of a script: "N:text" types into t(N), "paste:N:text" pastes ("9*5" is 99999),
+// "undo:N" undoes as the context menu does, "key:Ctrl+N" presses a key in the focused
+// control, anything else clicks the button of that name. A message box it opens is
+// answered and its text added to messages; activation then returns to the window, as a
+// window manager hands it back.
+void Perform(ui::Form1& form, const QString& step, QStringList& messages)
+{
+    const QStringList parts = step.split(u':');
+    bool isField = false;
+    const int index = parts.front().toInt(&isField);
+    if (isField)
+        return Type(Field(form, index), parts.value(1));
+    if (parts.front() == QStringLiteral("undo"))
+        return Field(form, parts[1].toInt())->undo();
+    if (parts.front() == QStringLiteral("paste")) {
+        const QStringList repeat = parts[2].split(u'*');
+        QApplication::clipboard()->setText(repeat.size() == 2 ? repeat[0].repeated(repeat[1].toInt()) : parts[2]);
+        return Field(form, parts[1].toInt())->paste();
+    }
+    // A message box runs a loop of its own; the answer is queued to run inside it.
+    QTimer::singleShot(0, &form, [&messages] { AnswerOpenBox(messages); });
+    if (parts.front() == QStringLiteral("key")) {
+        const QKeyCombination key = QKeySequence(parts[1])[0];
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+    } else {
+        QTest::mouseClick(form.findChild<QPushButton*>(step), Qt::LeftButton);
+    }
+    QApplication::setActiveWindow(&form);
+    QApplication::processEvents();
+}
+
+// The steps of a script, separated by ";"; the messages shown.
+QStringList Perform(ui::Form1& form, const QString& script)
+{
+    QStringList messages;
+    for (const QString& step : script.split(u';', Qt::SkipEmptyParts))
+        Perform(form, step, messages);
+    return messages;
+}
+
+// The column of every pixel, inside the margin, whose colour passes the test.
+template <typename Test> QList<int> Columns(const QImage& image, Test test, int margin = 0)
+{
+    QList<int> columns;
+    for (int y = margin; y < image.height() - margin; ++y)
+        for (int x = margin; x < image.width() - margin; ++x)
+            if (test(image.pixelColor(x, y)))
+                columns << x;
+    return columns;
+}
+
+const auto IsRed = [](const QColor& colour) { return colour.red() > 0x80 && colour.green() < 0x40; };
+const auto IsDark = [](const QColor& colour) { return qGray(colour.rgb()) < 128; };
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Qt's own texts (context menus) in Chinese, the catalog looked for beside the program first.
+    void initTestCase()
+    {
+        ui::InstallChineseLocale(*qApp);
+        QVERIFY(QCoreApplication::translate("QLineEdit", "&Paste").contains(QStringLiteral("粘贴")));
+        const QString folder = QCoreApplication::applicationDirPath(); // as a deployment leaves it
+        QCOMPARE(ui::CatalogFolders().mid(0, 2), QStringList({folder + "/translations", folder}));
+    }
+    // The main window shown and active, the focus in t(1).
+    void init()
+    {
+        form_ = std::make_unique<ui::Form1>();
+        form_->show();
+        QApplication::setActiveWindow(form_.get());
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    }
+
+    void cleanup()
+    {
+        form_.reset();
+        QApplication::setPalette(QPalette());
+    }
+
+    void userActions_data()
+    {
+        for (const char* column : {"script", "fields", "messages", "focus", "tooltip"})
+            QTest::addColumn<QString>(column);
+        // fields: t(1)..t(10) afterwards; messages: the message boxes in order; focus: where the
+        // keyboard focus ends; tooltip: over the result fields.
+        const auto row = [](const char* name, const QString& script, const char* fields, const char* messages,
+                            const char* focus, const char* tooltip) {
+            QTest::newRow(name) << script << QString::fromUtf8(fields) << QString::fromUtf8(messages) << focus
+                                << QString::fromUtf8(tooltip);
+        };
+        const QString a = QStringLiteral("1:1;2:2;3:1;4:1;5:2;6:1;"); // 1 1/2 and 1 1/2
+        const QString keys = QStringLiteral("key:Backspace;key:Return;key:Escape;key:Ctrl+A;key:Ctrl+X;key:Ctrl+V;");
+        // clang-format off
+        row("only digits are typed", "1:1a2 -+.e/;" + keys + "key:Ctrl+Z;7:5;10:5", "12,,,,,,,,,", "", "t10", "");
+        row("editing keys", "2:123;key:Left;key:Left;key:Delete;key:Home;2:9", ",913,,,,,,,,", "", "t2", "");
+        row("input method", "3:１2三3分之4", ",,234,,,,,,,", "", "t3", "");
+        row("1 1/2 + 1 1/2", a + "js1;dy", "1,2,1,1,2,1,3,1,0,3", "", "dy", "= 3\n1又1/2 + 1又1/2 = 3/2 + 3/2 = 6/2 = 3");
+        row("1/2 - 3/4", "2:2;3:1;5:4;6:3;js2;dy", "0,2,1,0,4,3,0,-4,1,-0.25", "", "dy", "= -1/4 = -0.25\n1/2 − 3/4 = 2/4 − 3/4 = -1/4");
+        row("2 7/4 x 6/8", "1:2;2:4;3:7;5:8;6:6;js3;dy", "3,4,3,0,4,3,2,16,13,2.8125", "", "dy", "= 2又13/16 = 2.8125\n3又3/4 × 3/4 = 15/4 × 3/4 = 45/16 = 2又13/16");
+        row("1/2 / 1/4", "2:2;3:1;5:4;6:1;js4;dy", "0,2,1,0,4,1,2,1,0,2", "", "dy", "= 2\n1/2 ÷ 1/4 = 1/2 × 4/1 = 4/2 = 2");
+        row("Tab to = and Enter", a + "js3;6:;key:Tab;key:Return", "1,2,1,1,2,1,2,4,1,2.25", "", "dy", "= 2又1/4 = 2.25\n1又1/2 × 1又1/2 = 3/2 × 3/2 = 9/4 = 2又1/4");
+        row("Tab to = and Space", a + "js1;6:;key:Tab;key:Space", "1,2,1,1,2,1,3,1,0,3", "", "dy", "= 3\n1又1/2 + 1又1/2 = 3/2 + 3/2 = 6/2 = 3");
+        row("empty fields", "dy", "0,,,0,,,,,,", "请正确输入", "dy", "");
+        row("each = uses up the operation", "1:1;3:1;4:1;5:2;6:1;js1;dy;2:2;dy;js1;key:Return;dy", "1,2,1,1,2,1,3,1,0,3", "请正确输入|请选择计算种类", "dy", "= 3\n1又1/2 + 1又1/2 = 3/2 + 3/2 = 6/2 = 3");
+        row("failure keeps the result", a + "js1;dy;paste:2:x;js1;dy", "1,x2,1,1,2,1,3,1,0,3", "请正确输入", "dy", "");
+        row("later operator wins", "1:2;2:1;3:0;4:3;5:1;6:0;js1;js3;dy", "2,1,0,3,1,0,6,1,0,6", "", "dy", "= 6\n2 × 3 = 6");
+        row("新运算 keeps the operation", "js1;1:5;new;1:2;2:1;3:0;4:3;5:1;6:0;dy", "2,1,0,3,1,0,5,1,0,5", "", "dy", "= 5\n2 + 3 = 5");
+        row("新运算 puts the focus in t(1)", "js1;1:5;key:Tab;new", ",,,,,,,,,", "", "t1", "");
+        row("新运算 keeps no undo history", "paste:1:123;key:Ctrl+N;undo:1", ",,,,,,,,,", "", "t1", "");
+        row("Ctrl+N clears", a + "js1;dy;key:Ctrl+N", ",,,,,,,,,", "", "t1", "");
+        row("Enter in a field", a + "js1;6:;key:Return;key:Enter", "1,2,1,1,2,1,,,,", "", "t6", "");
+        row("pasted full-width digit", a + "paste:6:１;js1;dy", "1,2,1,1,2,1１,,,,", "请正确输入", "dy", "");
+        row("a million digits, then more", "paste:1:9*1000000;2:2;3:1;5:3;6:1;js1;dy;key:Ctrl+N;2:2;3:2;5:2;6:2;js3;dy", "1,1,0,1,1,0,1,1,0,1", "数值超出范围", "dy", "= 1\n1 × 1 = 1");
+        // clang-format on
+    }
+
+    void userActions()
+    {
+        QFETCH(QString, script);
+        QTEST(Perform(*form_, script).join(u'|'), "messages");
+        QStringList fields;
+        for (int i = 1; i <= 10; ++i)
+            fields << Field(*form_, i)->text();
+        QTEST(fields.join(u','), "fields");
+        QTEST(QApplication::focusWidget()->objectName(), "focus");
+        QFETCH(QString, tooltip);
+        for (int i = 7; i <= 10; ++i) {
+            QCOMPARE(Field(*form_, i)->toolTip(), tooltip);
+            QCOMPARE(Field(*form_, i)->cursorPosition(), 0); // the leading digits show
+            QCOMPARE(Field(*form_, i)->accessibleDescription().isEmpty(), tooltip.isEmpty());
+        }
+    }
+
+    void tabOrder()
+    {
+        QStringList order;
+        for (int i = 0; i < 16; ++i)
+            order << (Perform(*form_, "key:Tab"), QApplication::focusWidget()->objectName());
+        QCOMPARE(order.join(u' '), QStringLiteral("t2 t3 js1 js2 js3 js4 t4 t5 t6 dy t7 t8 t9 t10 new t1"));
+    }
+
+    void controls_data()
+    {
+        QTest::addColumn<QRect>("rect"); // pixels, 15 twips each
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("accessibleName");
+        const auto row = [](const char* name, QRect rect, qreal points, const char* caption, const char* accessible) {
+            QTest::newRow(name) << rect << points << QString::fromUtf8(caption) << QString::fromUtf8(accessible);
+        };
+        // clang-format off
+        row("new", {53, 3, 73, 25}, 12, "新运算", "新运算");
+        row("t3", {96, 32, 81, 25}, 12, "", "第一个数 分子");
+        row("t1", {8, 56, 81, 25}, 12, "", "第一个数 整数部分");
+        row("t2", {96, 72, 81, 25}, 12, "", "第一个数 分母");
+        row("js1", {16, 100, 33, 33}, 14.25, "＋", "加");
+        row("js2", {56, 100, 33, 33}, 14.25, "－", "减");
+        row("js3", {96, 100, 33, 33}, 14.25, "×", "乘");
+        row("js4", {136, 100, 33, 33}, 14.25, "÷", "除");
+        row("t6", {96, 136, 81, 25}, 12, "", "第二个数 分子");
+        row("t4", {8, 160, 81, 25}, 12, "", "第二个数 整数部分");
+        row("t5", {96, 176, 81, 25}, 12, "", "第二个数 分母");
+        row("dy", {56, 205, 73, 25}, 15, "＝", "等于");
+        row("t9", {96, 232, 81, 25}, 12, "", "结果 分子");
+        row("t7", {8, 256, 81, 25}, 12, "", "结果 整数部分");
+        row("t8", {96, 272, 81, 25}, 12, "", "结果 分母");
+        row("t10", {8, 312, 169, 25}, 12, "", "结果 小数");
+        row("t0", {0, 400, 81, 25}, 12, "", "备用");
+        // clang-format on
+    }
+
+    void controls()
+    {
+        auto* control = form_->findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
+        QVERIFY(control && control->parentWidget()->objectName() == QStringLiteral("Picture1"));
+        QTEST(control->geometry(), "rect");
+        QTEST(control->font().pointSizeF(), "points");
+        QCOMPARE(control->font().bold(), control->inherits("QPushButton") && control->objectName() != "new");
+        QTEST(control->property("text").toString(), "caption");
+        QTEST(control->accessibleName(), "accessibleName");
+        QCOMPARE(control->inherits("QLineEdit") && !control->property("readOnly").toBool(),
+                 QStringLiteral("t1 t2 t3 t4 t5 t6 t0").split(u' ').contains(control->objectName()));
+        QVERIFY(!control->acceptDrops()); // dropped text would pass by the digit filter
+        const QString family = QFontInfo(control->font()).family();
+        QVERIFY2(family.contains(QStringLiteral("SimSun")) || family.contains(QStringLiteral("Noto Serif CJK")),
+                 qPrintable(family));
+        QCOMPARE(QFontInfo(form_->menuBar()->font()).family(), family); // one font list for the whole window
+        // "×" and "÷" are drawn as wide as "＋" and "－" (AR PL UMing's "×" is 6 pixels).
+        if (const QList<int> ink = Columns(control->grab().toImage(), IsDark, 4); control->inherits("QPushButton")) {
+            const auto [left, right] = std::minmax_element(ink.begin(), ink.end());
+            QVERIFY2(*right - *left >= 10, qPrintable(QString::number(*right - *left)));
+        }
+    }
+
+    void windowMenusAndBars()
+    {
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Velmo分数计算器 V1.1"));
+        QCOMPARE(form_->centralWidget()->size(), QSize(192, 373));
+        QVERIFY(form_->minimumSize() == form_->maximumSize());
+        auto* picture = form_->findChild<ui::PictureBox*>(QStringLiteral("Picture1"));
+        QCOMPARE(picture->geometry(), QRect(0, 0, 193, 373));
+        QCOMPARE(picture->lines(), QList<QLine>({{96, 64, 177, 64}, {96, 168, 177, 168}, {96, 264, 177, 264}}));
+        // The background shows, the bars over it, and the window opens in the middle of the screen.
+        const QImage shown = picture->grab().toImage(), background(QStringLiteral(":/background.bmp"));
+        QCOMPARE(shown.pixelColor(185, 360), background.pixelColor(185, 360));
+        const QColor bar = picture->palette().color(QPalette::WindowText);
+        QVERIFY(shown.pixelColor(120, 168) == bar && shown.pixelColor(120, 167) != bar
+                && shown.pixelColor(120, 169) != bar);
+        QVERIFY((form_->frameGeometry().center() - form_->screen()->availableGeometry().center()).manhattanLength()
+                < 8);
+        QStringList menus;
+        for (QAction* menu : form_->menuBar()->actions()) {
+            menus << menu->menu()->objectName() + u'=' + menu->text();
+            QCOMPARE(QFontInfo(menu->menu()->font()).family(), QFontInfo(form_->font()).family());
+            for (QAction* item : menu->menu()->actions())
+                menus << item->objectName() + u'=' + item->text() + u'=' + item->shortcut().toString();
+        }
+        QCOMPARE(menus.join(u' '),
+                 QStringLiteral("gongneng=功能 news=新运算=Ctrl+N hhh== exit=退出= help=帮助 about=关于="));
+    }
+
+    void longNumbersShowTheirWholeText()
+    {
+        const QString half = QStringLiteral("4503599627370496"); // half of 9007199254740992
+        Perform(*form_, "1:" + half + ";2:1;3:0;4:" + half + ";5:1;6:0;js1;dy");
+        QCOMPARE(Field(*form_, 1)->toolTip(), half);
+        QVERIFY(Field(*form_, 7)->toolTip().startsWith("9007199254740992\n= 9007199254740992\n"));
+        QCOMPARE(Field(*form_, 8)->toolTip(), Field(*form_, 9)->toolTip());
+        QVERIFY(!Field(*form_, 8)->toolTip().startsWith(u'1'));
+    }
+
+    void about_data()
+    {
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<bool>("clickHides");
+        QTest::addColumn<QString>("text"); // how it begins
+        QTest::newRow("Form2") << QRect(0, 0, 311, 244) << true << "";
+        QTest::newRow("Picture1") << QRect(176, 0, 137, 257) << true << "";
+        QTest::newRow("Label3") << QRect(16, 8, 145, 17) << true << "Velmo分数计算器 Ver1.1";
+        QTest::newRow("Label1") << QRect(8, 32, 161, 113) << true
+                                << "    感谢您使用“分数计算器”您对“分数计算器”有何意见或建议，请与作者联系。";
+        QTest::newRow("Label2") << QRect(16, 152, 145, 17) << true << "制作：";
+        QTest::newRow("Label4") << QRect(0, 168, 169, 17) << true << "邮箱：";
+        QTest::newRow("Label6") << QRect(24, 184, 129, 17) << false << "即时通讯：";
+        QTest::newRow("Label5") << QRect(0, 203, 169, 41) << false << "更多小程序请访问：\n";
+    }
+
+    // Under a colour scheme of its own, the base behind and the text colour (red) for the labels.
+    void about()
+    {
+        QApplication::setPalette(QPalette(Qt::green, Qt::gray, Qt::white, Qt::black, Qt::gray, Qt::red, Qt::white,
+                                          QColor(0x20, 0x30, 0x40), Qt::gray));
+        ui::Form2* about = showAbout();
+        QVERIFY(about && about->windowTitle() == QStringLiteral("关于") && !about->parentWidget() && !about->isModal());
+        QCOMPARE(showAbout(), about); // "关于" again shows the same window
+        const QString name = QString::fromLatin1(QTest::currentDataTag());
+        QWidget* part = name == QStringLiteral("Form2") ? about : about->findChild<QWidget*>(name);
+        QTEST(part == about ? QRect(QPoint(), about->size()) : part->geometry(), "rect");
+        QFETCH(QString, text);
+        QCOMPARE(part->property("text").toString().left(text.size()), text);
+        QCOMPARE(part->property("wordWrap").toBool(), name == QStringLiteral("Label1"));
+        const QImage image = part->grab().toImage();
+        if (part->inherits("QLabel") || part == about)
+            QCOMPARE(image.pixelColor(part == about ? 4 : image.width() - 1, 0), QColor(0x20, 0x30, 0x40));
+        QCOMPARE(Columns(image, IsRed).size() > 30, name != QStringLiteral("Picture1"));
+        // The paragraph starts at the top.
+        QVERIFY(name != QStringLiteral("Label1") || !Columns(image.copy(0, 8, image.width(), 1), IsRed).isEmpty());
+        // The window's own background is clicked in its top-left corner, where no part lies.
+        QCOMPARE(about->childAt(QPoint(4, 4)), nullptr);
+        QTest::mouseClick(part, Qt::LeftButton, {}, part == about ? QPoint(4, 4) : part->rect().center());
+        QTEST(!about->isVisible(), "clickHides");
+    }
+
+    void programEnds_data()
+    {
+        QTest::addColumn<bool>("closeBox"); // else "退出", which ends at once and closes nothing
+        QTest::newRow("close box, About open") << true;
+        QTest::newRow("退出, About open") << false;
+    }
+
+    void programEnds()
+    {
+        QFETCH(bool, closeBox);
+        form_->findChild<QAction*>(QStringLiteral("about"))->trigger();
+        QTimer::singleShot(0, qApp, [this, closeBox] {
+            closeBox ? void(form_->close()) : form_->findChild<QAction*>(QStringLiteral("exit"))->trigger();
+        });
+        QTimer stuck; // nothing ended the program
+        stuck.callOnTimeout([] { QCoreApplication::exit(-1); });
+        stuck.start(5000);
+        QCOMPARE(QApplication::exec(), 0);
+        QCOMPARE(form_->isVisible(), !closeBox);
+        for (QWidget* window : QApplication::topLevelWidgets())
+            QVERIFY(!closeBox || (!window->isVisible() && !window->inherits("ui::Form2")));
+    }
+
+private:
+    // The one visible About window, after "关于".
+    ui::Form2* showAbout()
+    {
+        form_->findChild<QAction*>(QStringLiteral("about"))->trigger();
+        QList<ui::Form2*> shown;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* about = qobject_cast<ui::Form2*>(window); about && about->isVisible())
+                shown << about;
+        return shown.size() == 1 ? shown.front() : nullptr;
+    }
+
+    std::unique_ptr<ui::Form1> form_;
+};
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"
