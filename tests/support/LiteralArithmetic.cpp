@@ -2,36 +2,18 @@
 
 namespace support::literal {
 
-namespace {
-
-bool DivideBothBy(engine::MixedNumber& n, std::int64_t k)
-{
-    if (n.numerator % k != 0 || n.denominator % k != 0)
-        return false;
-    n.numerator /= k;
-    n.denominator /= k;
-    return true;
-}
-
-} // namespace
-
-void Carry(engine::MixedNumber& number)
-{
-    for (; number.numerator >= number.denominator; ++number.whole)
-        number.numerator -= number.denominator;
-}
-
-void ReduceByDescendingSearch(engine::MixedNumber& number)
-{
-    for (std::int64_t k = number.numerator; k >= 1 && !DivideBothBy(number, k); --k) { }
-}
-
 void ReduceResult(engine::MixedNumber& result)
 {
+    const auto divideBothBy = [&result](std::int64_t k) {
+        const bool divides = result.numerator % k == 0 && result.denominator % k == 0;
+        result.numerator /= divides ? k : 1;
+        result.denominator /= divides ? k : 1;
+        return divides;
+    };
     for (std::int64_t k = 100; k >= 1; --k)
-        DivideBothBy(result, k);
+        divideBothBy(k);
     for (std::int64_t k = 1; k <= 100 && result.numerator != 0; ++k)
-        if (result.numerator % k == 0 && DivideBothBy(result, result.numerator / k))
+        if (result.numerator % k == 0 && divideBothBy(result.numerator / k))
             return;
 }
 

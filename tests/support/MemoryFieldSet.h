@@ -1,7 +1,6 @@
 #pragma once
 
 #include "FieldSet.h"
-#include "Problem.h"
 
 #include <array>
 #include <string>
@@ -23,10 +22,6 @@ public:
     void message(const std::string& text) override { messages.push_back(text); }
     // Sets a field's text without recording it.
     void set(int index, const std::string& text) { fields_.at(static_cast<std::size_t>(index)) = text; }
-    bool showedOnly(engine::Problem problem) const
-    {
-        return messages.size() == 1 && messages.front() == engine::ProblemText(problem);
-    }
 
     std::vector<std::pair<int, std::string>> writes;
     std::vector<std::string> messages;

@@ -10,68 +10,50 @@
 // see, where each control sits and how it is lettered, the About window, how the program ends.
 namespace {
 
-QLineEdit* Field(const QWidget& form, int index)
-{
-    return form.findChild<QLineEdit*>(QStringLiteral("t%1").arg(index));
-}
+const auto Field
+    = [](const QWidget& form, int index) { return form.findChild<QLineEdit*>(QStringLiteral("t%1").arg(index)); };
 
-// Key presses, or an input method's commit for text beyond Latin-1.
-void Type(QLineEdit* field, const QString& text)
-{
-    field->setFocus();
-    QInputMethodEvent commit;
-    commit.setCommitString(text);
-    text.toLatin1() == text.toUtf8() ? QTest::keyClicks(field, text) : void(QApplication::sendEvent(field, &commit));
-}
-
-void AnswerOpenBox(QStringList& messages)
-{
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        messages << box->text();
-        QVERIFY(box->windowTitle() == QStringLiteral("Velmo分数计算器") && box->icon() == QMessageBox::NoIcon);
-        QCOMPARE(box->buttons().size(), 1);
-        QCOMPARE(box->buttons().front()->text(), QStringLiteral("确定"));
-        QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
-    }
-}
-
-// One step of a script: "N:text" types into t(N), "paste:N:text" pastes ("9*5" is 99999),
-// "undo:N" undoes as the context menu does, "key:Ctrl+N" presses a key in the focused
-// control, anything else clicks the button of that name. A message box it opens is
-// answered and its text added to messages; activation then returns to the window, as a
-// window manager hands it back.
-void Perform(ui::Form1& form, const QString& step, QStringList& messages)
-{
-    const QStringList parts = step.split(u':');
-    bool isField = false;
-    const int index = parts.front().toInt(&isField);
-    if (isField)
-        return Type(Field(form, index), parts.value(1));
-    if (parts.front() == QStringLiteral("undo"))
-        return Field(form, parts[1].toInt())->undo();
-    if (parts.front() == QStringLiteral("paste")) {
-        const QStringList repeat = parts[2].split(u'*');
-        QApplication::clipboard()->setText(repeat.size() == 2 ? repeat[0].repeated(repeat[1].toInt()) : parts[2]);
-        return Field(form, parts[1].toInt())->paste();
-    }
-    // A message box runs a loop of its own; the answer is queued to run inside it.
-    QTimer::singleShot(0, &form, [&messages] { AnswerOpenBox(messages); });
-    if (parts.front() == QStringLiteral("key")) {
-        const QKeyCombination key = QKeySequence(parts[1])[0];
-        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
-    } else {
-        QTest::mouseClick(form.findChild<QPushButton*>(step), Qt::LeftButton);
-    }
-    QApplication::setActiveWindow(&form);
-    QApplication::processEvents();
-}
-
-// The steps of a script, separated by ";"; the messages shown.
+// Runs a script, steps separated by ";": "N:text" types into t(N), "paste:N:text" pastes
+// ("9*5" is 99999), "key:Ctrl+N" presses a key in the focused control, anything else clicks
+// the button of that name. A message box a step opens is answered; activation then returns
+// to the window, as a window manager hands it back. Returns the messages shown.
 QStringList Perform(ui::Form1& form, const QString& script)
 {
     QStringList messages;
-    for (const QString& step : script.split(u';', Qt::SkipEmptyParts))
-        Perform(form, step, messages);
+    for (const QString& step : script.split(u';', Qt::SkipEmptyParts)) {
+        const QStringList parts = step.split(u':'), repeat = parts.value(2).split(u'*');
+        bool isField = false;
+        const int index = parts.front().toInt(&isField);
+        QInputMethodEvent commit; // text beyond Latin-1 comes from an input method
+        commit.setCommitString(parts.value(1));
+        if (isField) {
+            Field(form, index)->setFocus();
+            parts.value(1).toLatin1() == parts.value(1).toUtf8()
+                ? QTest::keyClicks(Field(form, index), parts.value(1))
+                : void(QApplication::sendEvent(Field(form, index), &commit));
+        } else if (parts.front() == QStringLiteral("paste")) {
+            QApplication::clipboard()->setText(repeat.size() == 2 ? repeat[0].repeated(repeat[1].toInt()) : parts[2]);
+            Field(form, parts[1].toInt())->paste();
+        } else {
+            // A message box runs a loop of its own; the answer is queued to run inside it.
+            QTimer::singleShot(0, &form, [&messages] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    messages << box->text();
+                    QVERIFY(box->windowTitle() == QStringLiteral("Velmo分数计算器")
+                            && box->icon() == QMessageBox::NoIcon);
+                    QVERIFY(box->buttons().size() == 1 && box->buttons().front()->text() == QStringLiteral("确定"));
+                    QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+                }
+            });
+            const QKeyCombination key = QKeySequence(parts.value(1))[0];
+            if (parts.front() == QStringLiteral("key"))
+                QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+            else
+                QTest::mouseClick(form.findChild<QPushButton*>(step), Qt::LeftButton);
+            QApplication::setActiveWindow(&form);
+            QApplication::processEvents();
+        }
+    }
     return messages;
 }
 
@@ -100,8 +82,7 @@ private slots:
     {
         ui::InstallChineseLocale(*qApp);
         QVERIFY(QCoreApplication::translate("QLineEdit", "&Paste").contains(QStringLiteral("粘贴")));
-        const QString folder = QCoreApplication::applicationDirPath(); // as a deployment leaves it
-        QCOMPARE(ui::CatalogFolders().mid(0, 2), QStringList({folder + "/translations", folder}));
+        QCOMPARE(ui::CatalogFolders().value(1), QCoreApplication::applicationDirPath()); // as a deployment leaves it
     }
     // The main window shown and active, the focus in t(1).
     void init()
@@ -110,12 +91,6 @@ private slots:
         form_->show();
         QApplication::setActiveWindow(form_.get());
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-    }
-
-    void cleanup()
-    {
-        form_.reset();
-        QApplication::setPalette(QPalette());
     }
 
     void userActions_data()
@@ -130,9 +105,8 @@ private slots:
                                 << QString::fromUtf8(tooltip);
         };
         const QString a = QStringLiteral("1:1;2:2;3:1;4:1;5:2;6:1;"); // 1 1/2 and 1 1/2
-        const QString keys = QStringLiteral("key:Backspace;key:Return;key:Escape;key:Ctrl+A;key:Ctrl+X;key:Ctrl+V;");
         // clang-format off
-        row("only digits are typed", "1:1a2 -+.e/;" + keys + "key:Ctrl+Z;7:5;10:5", "12,,,,,,,,,", "", "t10", "");
+        row("only digits are typed", "1:1a2 -+.e/;key:Backspace;key:Return;key:Escape;key:Ctrl+A;key:Ctrl+X;key:Ctrl+V;key:Ctrl+Z;7:5;10:5", "12,,,,,,,,,", "", "t10", "");
         row("editing keys", "2:123;key:Left;key:Left;key:Delete;key:Home;2:9", ",913,,,,,,,,", "", "t2", "");
         row("input method", "3:１2三3分之4", ",,234,,,,,,,", "", "t3", "");
         row("1 1/2 + 1 1/2", a + "js1;dy", "1,2,1,1,2,1,3,1,0,3", "", "dy", "= 3\n1又1/2 + 1又1/2 = 3/2 + 3/2 = 6/2 = 3");
@@ -140,15 +114,17 @@ private slots:
         row("2 7/4 x 6/8", "1:2;2:4;3:7;5:8;6:6;js3;dy", "3,4,3,0,4,3,2,16,13,2.8125", "", "dy", "= 2又13/16 = 2.8125\n3又3/4 × 3/4 = 15/4 × 3/4 = 45/16 = 2又13/16");
         row("1/2 / 1/4", "2:2;3:1;5:4;6:1;js4;dy", "0,2,1,0,4,1,2,1,0,2", "", "dy", "= 2\n1/2 ÷ 1/4 = 1/2 × 4/1 = 4/2 = 2");
         row("Tab to = and Enter", a + "js3;6:;key:Tab;key:Return", "1,2,1,1,2,1,2,4,1,2.25", "", "dy", "= 2又1/4 = 2.25\n1又1/2 × 1又1/2 = 3/2 × 3/2 = 9/4 = 2又1/4");
-        row("Tab to = and Space", a + "js1;6:;key:Tab;key:Space", "1,2,1,1,2,1,3,1,0,3", "", "dy", "= 3\n1又1/2 + 1又1/2 = 3/2 + 3/2 = 6/2 = 3");
-        row("empty fields", "dy", "0,,,0,,,,,,", "请正确输入", "dy", "");
+        row("1/4 + 1/6", "2:4;3:1;5:6;6:1;js1;dy", "0,4,1,0,6,1,0,12,5,0.416666666666667", "", "dy", "= 5/12 = 0.41(6)\n1/4 + 1/6 = 3/12 + 2/12 = 5/12");
+        row("3/4 + 3/4", "2:4;3:3;5:4;6:3;js1;dy", "0,4,3,0,4,3,1,2,1,1.5", "", "dy", "= 1又1/2 = 1.5\n3/4 + 3/4 = 6/4 = 3/2 = 1又1/2");
+        row("1/2 - 1/2", "2:2;3:1;5:2;6:1;js2;dy", "0,2,1,0,2,1,0,1,0,0", "", "dy", "= 0\n1/2 − 1/2 = 0/2 = 0");
+        row("1 1/2 x 2/3", "1:1;2:2;3:1;5:3;6:2;js3;dy", "1,2,1,0,3,2,1,1,0,1", "", "dy", "= 1\n1又1/2 × 2/3 = 3/2 × 2/3 = 6/6 = 1");
+    row("empty fields", "dy", "0,,,0,,,,,,", "请正确输入", "dy", "");
         row("each = uses up the operation", "1:1;3:1;4:1;5:2;6:1;js1;dy;2:2;dy;js1;key:Return;dy", "1,2,1,1,2,1,3,1,0,3", "请正确输入|请选择计算种类", "dy", "= 3\n1又1/2 + 1又1/2 = 3/2 + 3/2 = 6/2 = 3");
         row("failure keeps the result", a + "js1;dy;paste:2:x;js1;dy", "1,x2,1,1,2,1,3,1,0,3", "请正确输入", "dy", "");
         row("later operator wins", "1:2;2:1;3:0;4:3;5:1;6:0;js1;js3;dy", "2,1,0,3,1,0,6,1,0,6", "", "dy", "= 6\n2 × 3 = 6");
         row("新运算 keeps the operation", "js1;1:5;new;1:2;2:1;3:0;4:3;5:1;6:0;dy", "2,1,0,3,1,0,5,1,0,5", "", "dy", "= 5\n2 + 3 = 5");
         row("新运算 puts the focus in t(1)", "js1;1:5;key:Tab;new", ",,,,,,,,,", "", "t1", "");
-        row("新运算 keeps no undo history", "paste:1:123;key:Ctrl+N;undo:1", ",,,,,,,,,", "", "t1", "");
-        row("Ctrl+N clears", a + "js1;dy;key:Ctrl+N", ",,,,,,,,,", "", "t1", "");
+        row("新运算 keeps no undo history", "paste:1:123;key:Ctrl+N;key:Ctrl+Z", ",,,,,,,,,", "", "t1", "");
         row("Enter in a field", a + "js1;6:;key:Return;key:Enter", "1,2,1,1,2,1,,,,", "", "t6", "");
         row("pasted full-width digit", a + "paste:6:１;js1;dy", "1,2,1,1,2,1１,,,,", "请正确输入", "dy", "");
         row("a million digits, then more", "paste:1:9*1000000;2:2;3:1;5:3;6:1;js1;dy;key:Ctrl+N;2:2;3:2;5:2;6:2;js3;dy", "1,1,0,1,1,0,1,1,0,1", "数值超出范围", "dy", "= 1\n1 × 1 = 1");
@@ -172,41 +148,30 @@ private slots:
         }
     }
 
-    void tabOrder()
-    {
-        QStringList order;
-        for (int i = 0; i < 16; ++i)
-            order << (Perform(*form_, "key:Tab"), QApplication::focusWidget()->objectName());
-        QCOMPARE(order.join(u' '), QStringLiteral("t2 t3 js1 js2 js3 js4 t4 t5 t6 dy t7 t8 t9 t10 new t1"));
-    }
-
     void controls_data()
     {
         QTest::addColumn<QRect>("rect"); // pixels, 15 twips each
         QTest::addColumn<qreal>("points");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("accessibleName");
-        const auto row = [](const char* name, QRect rect, qreal points, const char* caption, const char* accessible) {
-            QTest::newRow(name) << rect << points << QString::fromUtf8(caption) << QString::fromUtf8(accessible);
-        };
         // clang-format off
-        row("new", {53, 3, 73, 25}, 12, "新运算", "新运算");
-        row("t3", {96, 32, 81, 25}, 12, "", "第一个数 分子");
-        row("t1", {8, 56, 81, 25}, 12, "", "第一个数 整数部分");
-        row("t2", {96, 72, 81, 25}, 12, "", "第一个数 分母");
-        row("js1", {16, 100, 33, 33}, 14.25, "＋", "加");
-        row("js2", {56, 100, 33, 33}, 14.25, "－", "减");
-        row("js3", {96, 100, 33, 33}, 14.25, "×", "乘");
-        row("js4", {136, 100, 33, 33}, 14.25, "÷", "除");
-        row("t6", {96, 136, 81, 25}, 12, "", "第二个数 分子");
-        row("t4", {8, 160, 81, 25}, 12, "", "第二个数 整数部分");
-        row("t5", {96, 176, 81, 25}, 12, "", "第二个数 分母");
-        row("dy", {56, 205, 73, 25}, 15, "＝", "等于");
-        row("t9", {96, 232, 81, 25}, 12, "", "结果 分子");
-        row("t7", {8, 256, 81, 25}, 12, "", "结果 整数部分");
-        row("t8", {96, 272, 81, 25}, 12, "", "结果 分母");
-        row("t10", {8, 312, 169, 25}, 12, "", "结果 小数");
-        row("t0", {0, 400, 81, 25}, 12, "", "备用");
+        QTest::newRow("new") << QRect(53, 3, 73, 25) << 12.0 << "新运算" << "新运算";
+        QTest::newRow("t3") << QRect(96, 32, 81, 25) << 12.0 << "" << "第一个数 分子";
+        QTest::newRow("t1") << QRect(8, 56, 81, 25) << 12.0 << "" << "第一个数 整数部分";
+        QTest::newRow("t2") << QRect(96, 72, 81, 25) << 12.0 << "" << "第一个数 分母";
+        QTest::newRow("js1") << QRect(16, 100, 33, 33) << 14.25 << "＋" << "加";
+        QTest::newRow("js2") << QRect(56, 100, 33, 33) << 14.25 << "－" << "减";
+        QTest::newRow("js3") << QRect(96, 100, 33, 33) << 14.25 << "×" << "乘";
+        QTest::newRow("js4") << QRect(136, 100, 33, 33) << 14.25 << "÷" << "除";
+        QTest::newRow("t6") << QRect(96, 136, 81, 25) << 12.0 << "" << "第二个数 分子";
+        QTest::newRow("t4") << QRect(8, 160, 81, 25) << 12.0 << "" << "第二个数 整数部分";
+        QTest::newRow("t5") << QRect(96, 176, 81, 25) << 12.0 << "" << "第二个数 分母";
+        QTest::newRow("dy") << QRect(56, 205, 73, 25) << 15.0 << "＝" << "等于";
+        QTest::newRow("t9") << QRect(96, 232, 81, 25) << 12.0 << "" << "结果 分子";
+        QTest::newRow("t7") << QRect(8, 256, 81, 25) << 12.0 << "" << "结果 整数部分";
+        QTest::newRow("t8") << QRect(96, 272, 81, 25) << 12.0 << "" << "结果 分母";
+        QTest::newRow("t10") << QRect(8, 312, 169, 25) << 12.0 << "" << "结果 小数";
+        QTest::newRow("t0") << QRect(0, 400, 81, 25) << 12.0 << "" << "备用";
         // clang-format on
     }
 
@@ -252,22 +217,11 @@ private slots:
         QStringList menus;
         for (QAction* menu : form_->menuBar()->actions()) {
             menus << menu->menu()->objectName() + u'=' + menu->text();
-            QCOMPARE(QFontInfo(menu->menu()->font()).family(), QFontInfo(form_->font()).family());
             for (QAction* item : menu->menu()->actions())
                 menus << item->objectName() + u'=' + item->text() + u'=' + item->shortcut().toString();
         }
         QCOMPARE(menus.join(u' '),
                  QStringLiteral("gongneng=功能 news=新运算=Ctrl+N hhh== exit=退出= help=帮助 about=关于="));
-    }
-
-    void longNumbersShowTheirWholeText()
-    {
-        const QString half = QStringLiteral("4503599627370496"); // half of 9007199254740992
-        Perform(*form_, "1:" + half + ";2:1;3:0;4:" + half + ";5:1;6:0;js1;dy");
-        QCOMPARE(Field(*form_, 1)->toolTip(), half);
-        QVERIFY(Field(*form_, 7)->toolTip().startsWith("9007199254740992\n= 9007199254740992\n"));
-        QCOMPARE(Field(*form_, 8)->toolTip(), Field(*form_, 9)->toolTip());
-        QVERIFY(!Field(*form_, 8)->toolTip().startsWith(u'1'));
     }
 
     void about_data()
@@ -289,10 +243,10 @@ private slots:
     // Under a colour scheme of its own, the base behind and the text colour (red) for the labels.
     void about()
     {
-        QApplication::setPalette(QPalette(Qt::green, Qt::gray, Qt::white, Qt::black, Qt::gray, Qt::red, Qt::white,
-                                          QColor(0x20, 0x30, 0x40), Qt::gray));
         ui::Form2* about = showAbout();
         QVERIFY(about && about->windowTitle() == QStringLiteral("关于") && !about->parentWidget() && !about->isModal());
+        about->setPalette(QPalette(Qt::green, Qt::gray, Qt::white, Qt::black, Qt::gray, Qt::red, Qt::white,
+                                   QColor(0x20, 0x30, 0x40), Qt::gray));
         QCOMPARE(showAbout(), about); // "关于" again shows the same window
         const QString name = QString::fromLatin1(QTest::currentDataTag());
         QWidget* part = name == QStringLiteral("Form2") ? about : about->findChild<QWidget*>(name);
@@ -312,39 +266,23 @@ private slots:
         QTEST(!about->isVisible(), "clickHides");
     }
 
-    void programEnds_data()
+    // The About window has no owner; left open, it would keep the program running.
+    void closingTheMainWindowEndsTheProgram()
     {
-        QTest::addColumn<bool>("closeBox"); // else "退出", which ends at once and closes nothing
-        QTest::newRow("close box, About open") << true;
-        QTest::newRow("退出, About open") << false;
-    }
-
-    void programEnds()
-    {
-        QFETCH(bool, closeBox);
         form_->findChild<QAction*>(QStringLiteral("about"))->trigger();
-        QTimer::singleShot(0, qApp, [this, closeBox] {
-            closeBox ? void(form_->close()) : form_->findChild<QAction*>(QStringLiteral("exit"))->trigger();
-        });
+        QTimer::singleShot(0, form_.get(), &QWidget::close);
         QTimer stuck; // nothing ended the program
         stuck.callOnTimeout([] { QCoreApplication::exit(-1); });
         stuck.start(5000);
         QCOMPARE(QApplication::exec(), 0);
-        QCOMPARE(form_->isVisible(), !closeBox);
-        for (QWidget* window : QApplication::topLevelWidgets())
-            QVERIFY(!closeBox || (!window->isVisible() && !window->inherits("ui::Form2")));
     }
 
 private:
-    // The one visible About window, after "关于".
     ui::Form2* showAbout()
     {
         form_->findChild<QAction*>(QStringLiteral("about"))->trigger();
-        QList<ui::Form2*> shown;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* about = qobject_cast<ui::Form2*>(window); about && about->isVisible())
-                shown << about;
-        return shown.size() == 1 ? shown.front() : nullptr;
+        QApplication::processEvents();
+        return qobject_cast<ui::Form2*>(QApplication::activeWindow()); // in front, ready to be read
     }
 
     std::unique_ptr<ui::Form1> form_;
