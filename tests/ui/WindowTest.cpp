@@ -24,13 +24,14 @@ QStringList Perform(ui::Form1& form, const QString& script)
         const QStringList parts = step.split(u':'), repeat = parts.value(2).split(u'*');
         bool isField = false;
         const int index = parts.front().toInt(&isField);
+        const QString text = parts.value(1);
         QInputMethodEvent commit; // text beyond Latin-1 comes from an input method
-        commit.setCommitString(parts.value(1));
+        commit.setCommitString(text);
         if (isField) {
-            Field(form, index)->setFocus();
-            parts.value(1).toLatin1() == parts.value(1).toUtf8()
-                ? QTest::keyClicks(Field(form, index), parts.value(1))
-                : void(QApplication::sendEvent(Field(form, index), &commit));
+            QLineEdit* field = Field(form, index);
+            field->setFocus();
+            text.toLatin1() == text.toUtf8() ? QTest::keyClicks(field, text)
+                                             : void(QApplication::sendEvent(field, &commit));
         } else if (parts.front() == QStringLiteral("paste")) {
             QApplication::clipboard()->setText(repeat.size() == 2 ? repeat[0].repeated(repeat[1].toInt()) : parts[2]);
             Field(form, parts[1].toInt())->paste();
@@ -45,7 +46,7 @@ QStringList Perform(ui::Form1& form, const QString& script)
                     QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
                 }
             });
-            const QKeyCombination key = QKeySequence(parts.value(1))[0];
+            const QKeyCombination key = QKeySequence(text)[0];
             if (parts.front() == QStringLiteral("key"))
                 QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
             else
