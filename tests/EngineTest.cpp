@@ -75,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Evaluate, testing::Values(
     Row{"NegativeWhole", {"1", "2", "1", "2", "4", "1"}, kSub, "1,2,1,2,4,1,-1,4,1,-0.75", "= -3/4 = -0.75", "负4分之3，等于 -0.75"},
     Row{"WholeAndNegativeFraction", {"3", "4", "1", "1", "2", "1"}, kSub, "3,4,1,1,2,1,2,-4,1,1.75", "= 1又3/4 = 1.75", "1又4分之3，等于 1.75"},
     Row{"Product", {"2", "4", "7", "0", "8", "6"}, kMul, "3,4,3,0,4,3,2,16,13,2.8125", "= 2又13/16 = 2.8125", "2又16分之13，等于 2.8125"},
+    Row{"LargeFactorFoundAtTheLastDivisor", {"0", "101", "100", "0", "103", "101"}, kMul, "0,101,100,0,103,101,0,103,100,0.970873786407767", "= 100/103 = 0.(9708737864077669902912621359223300)", "103分之100，等于 0.(9708737864077669902912621359223300)"},
     Row{"UnreducibleByTheBoundedPasses", {"0", "107", "101", "0", "101", "103"}, kMul, "0,107,101,1,101,2,0,10807,10403,0.962616822429907", "= 103/107 = " + k107, "107分之103，等于 " + k107},
     Row{"DifferenceAtMinusTheLimit", {"0", "1", "0", kLimit, "1", "0"}, kSub, "0,1,0," + kLimit + ",1,0,-" + kLimit + ",1,0,-" + kLimit, "= -" + kLimit, "负" + kLimit},
     Row{"WholeAtTheLimit", {kLimit, "1", "0", "0", "1", "0"}, kAdd, kLimit + ",1,0,0,1,0," + kLimit + ",1,0," + kLimit, "= " + kLimit, kLimit},
@@ -156,8 +157,7 @@ Expected Expect(const std::array<std::string, 6>& texts, Operation operation)
         p[i] = In(Rational(whole) + num / den), p[i + 1] = In(proper / divisor), p[i + 2] = In(den / divisor);
     }
     const auto& [aw, an, ad, bw, bn, bd] = p;
-    const Rational a = Mixed(v[0].value, v[2].value, v[1].value);
-    const Rational b = Mixed(v[3].value, v[5].value, v[4].value);
+    const Rational a = Mixed(v[0].value, v[2].value, v[1].value), b = Mixed(v[3].value, v[5].value, v[4].value);
     // The result in the form the engine builds it, to see where a component leaves the range.
     Checked whole, numerator, denominator = bd * ad;
     Rational r;
