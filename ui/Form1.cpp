@@ -11,7 +11,6 @@
 #include "Twips.h"
 #include "Working.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLayout>
@@ -278,14 +277,10 @@ void Form1::explainResult(engine::Operation operation)
         engine::Working(state_.number(engine::Slot::A), state_.number(engine::Slot::B), operation));
     showExplanation(QString::fromStdString(engine::ResultTooltip(value)) + u'\n' + working,
                     QString::fromStdString(engine::ChineseReading(value)) + QStringLiteral("；") + working);
-    // Tell assistive technology, so that the new result is read out.
-    for (int i = kFirstResultField; i <= engine::field::kDecimal; ++i) {
-        QAccessibleEvent changed(t(i), QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
 }
 
-// The exact result over the result fields: a tooltip for the eye, a description for screen readers.
+// The exact result over the result fields: a tooltip for the eye, a description for screen
+// readers, which Qt announces on every change.
 void Form1::showExplanation(const QString& tooltip, const QString& reading)
 {
     explanation_ = tooltip;

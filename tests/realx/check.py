@@ -1,6 +1,7 @@
 # Drives the running calculator with real X input and reads what it shows through AT-SPI.
 import subprocess, sys, time
 import pyatspi
+from gi.repository import GLib
 
 pid = int(sys.argv[1])
 NAMES = ["第一个数 整数部分", "第一个数 分母", "第一个数 分子", "第二个数 整数部分", "第二个数 分母", "第二个数 分子",
@@ -21,6 +22,7 @@ def find(name, role=None):
 # Reads until the calculator shows what is wanted, for up to ten seconds (at first it is not yet on the bus).
 def expect(what, read, wanted):
     for _ in range(100):
+        while GLib.MainContext.default().iteration(False): pass  # the events that came in meanwhile
         try:
             if (actual := read()) == wanted:
                 return print(f"ok: {what}")
@@ -42,9 +44,12 @@ def click(name, role):
 main = xdotool("search", "--sync", "--onlyvisible", "--name", "V1.1$").split()[0]
 xdotool("windowactivate", "--sync", main, "type", "1a")
 expect("the focus starts in t(1), which keeps only digits", lambda: fields()[0], "1")
+announced = set()  # the fields whose new description was announced
+pyatspi.Registry.registerEventListener(lambda e: announced.add(e.source.name), "object:property-change:accessible-description")
 # Tab through A, Space on "×", Tab through B, Enter on "＝".
 xdotool("key", *"Tab 2 Tab 1 Tab Tab Tab space Tab Tab 1 Tab 2 Tab 1 Tab Return".split())
 expect("1 1/2 × 1 1/2 by the keyboard", fields, ["1", "2", "1", "1", "2", "1", "2", "4", "1", "2.25"])
+expect("the whole result read out", lambda: announced >= set(NAMES[6:]), True)
 click("帮助", None)
 click("关于", pyatspi.ROLE_MENU_ITEM)
 expect("关于 brings the About window to the front", lambda: xdotool("getactivewindow", "getwindowname"), "关于")
