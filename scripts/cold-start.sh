@@ -8,11 +8,9 @@ rounds=${ROUNDS:-15}
 pids=()
 cleanup() { for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2> /dev/null || true; done; }
 trap cleanup EXIT
-export DISPLAY=:$((100 + $$ % 400))
-Xvfb "$DISPLAY" -screen 0 640x480x24 -nolisten tcp 2> /dev/null & pids+=($!)
-for _ in $(seq 100); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.05; done
-openbox --sm-disable > /dev/null 2>&1 & pids+=($!)
-sleep 0.5
+source "$(dirname "$0")/x-session.sh"
+start_x_server
+start_window_manager
 
 # Milliseconds from exec until a visible window with the title shows, then resident KiB.
 start_once() {

@@ -1,4 +1,6 @@
 # Drives the running calculator with real X input and reads what it shows through AT-SPI.
+# Input goes only to a window that is mapped and focused, and a control is clicked only
+# once it shows; every wait is bounded and names what it waited for.
 import subprocess, sys, time
 import pyatspi
 from gi.repository import GLib
@@ -9,9 +11,7 @@ NAMES = ["第一个数 整数部分", "第一个数 分母", "第一个数 分�
 
 
 def xdotool(*args):
-    out = subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout.strip()
-    time.sleep(0.15)
-    return out
+    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout.strip()
 
 
 def find(name, role=None):
@@ -25,8 +25,9 @@ def expect(what, read, wanted):
         while GLib.MainContext.default().iteration(False): pass  # the events that came in meanwhile
         try:
             if (actual := read()) == wanted:
-                return print(f"ok: {what}")
-        except (StopIteration, AttributeError) as error:
+                print(f"ok: {what}")
+                return actual
+        except (StopIteration, AttributeError, subprocess.CalledProcessError) as error:
             actual = error
         time.sleep(0.1)
     sys.exit(f"{what}: {actual!r}, wanted {wanted!r}")
@@ -36,13 +37,34 @@ def fields():
     return [find(name).queryText().getText(0, -1) for name in NAMES]
 
 
+def shown_centre(name, role):
+    accessible = find(name, role)
+    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    showing = accessible.getState().contains(pyatspi.STATE_SHOWING) and box.width > 0
+    return (box.x + box.width // 2, box.y + box.height // 2) if showing else None
+
+
 def click(name, role):
-    box = find(name, role).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1")
+    for _ in range(100):
+        if centre := shown_centre(name, role):
+            return xdotool("mousemove", str(centre[0]), str(centre[1]), "click", "1")
+        time.sleep(0.1)
+    sys.exit(f"{name} never showed")
 
 
-main = xdotool("search", "--sync", "--onlyvisible", "--name", "V1.1$").split()[0]
-xdotool("windowactivate", "--sync", main, "type", "1a")
+def visible_main_window():
+    return xdotool("search", "--onlyvisible", "--pid", str(pid), "--name", "V1.1$").split()[0]
+
+
+def activate(window, what):
+    xdotool("windowactivate", window)
+    expect(what, lambda: xdotool("getactivewindow"), window)
+
+
+# Keys sent before the window is mapped and focused would be lost.
+main = expect("the main window is mapped", lambda: visible_main_window().isdigit(), True) and visible_main_window()
+activate(main, "the main window has the focus")
+xdotool("type", "1a")
 expect("the focus starts in t(1), which keeps only digits", lambda: fields()[0], "1")
 announced = set()  # the fields whose new description was announced
 pyatspi.Registry.registerEventListener(lambda e: announced.add(e.source.name), "object:property-change:accessible-description")
@@ -53,7 +75,7 @@ expect("the whole result read out", lambda: announced >= set(NAMES[6:]), True)
 click("帮助", None)
 click("关于", pyatspi.ROLE_MENU_ITEM)
 expect("关于 brings the About window to the front", lambda: xdotool("getactivewindow", "getwindowname"), "关于")
-xdotool("windowactivate", "--sync", main)  # raised above the About window, which a click would hide
+activate(main, "the main window back in front of the About window, which a click would hide")
 click("功能", None)
 click("退出", pyatspi.ROLE_MENU_ITEM)
 expect("退出 ends the program, the About window open", lambda: subprocess.run(

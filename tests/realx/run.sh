@@ -5,13 +5,11 @@
 set -euo pipefail
 pids=()
 trap 'for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2> /dev/null || true; done' EXIT
-export DISPLAY=:$((100 + $$ % 400))
-Xvfb "$DISPLAY" -screen 0 640x480x24 -nolisten tcp 2> /dev/null & pids+=($!)
-for _ in $(seq 100); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.05; done
+source "$(dirname "$0")/../../scripts/x-session.sh"
+start_x_server
 read -r DBUS_SESSION_BUS_ADDRESS bus_pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -s -d ' ')
 export DBUS_SESSION_BUS_ADDRESS && pids+=("$bus_pid")
 /usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
-openbox --sm-disable 2> /dev/null & pids+=($!)
-sleep 0.5
+start_window_manager
 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" 2> /dev/null & pids+=($!)
 /usr/bin/python3 "$(dirname "$0")/check.py" "${pids[-1]}"
