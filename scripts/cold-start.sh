@@ -5,10 +5,9 @@
 set -euo pipefail
 build_dir=${1:-build}
 rounds=${ROUNDS:-15}
-pids=()
-cleanup() { for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2> /dev/null || true; done; }
-trap cleanup EXIT
 source "$(dirname "$0")/x-session.sh"
+pids=()
+trap end_session EXIT
 start_x_server
 start_window_manager
 

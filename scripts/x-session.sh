@@ -1,5 +1,5 @@
 # Sourced by the tests and scripts that need a private X session. Every process started here
-# is appended to the caller's array `pids`; the caller ends them, by id, in reverse order.
+# is appended to the caller's array `pids`, which end_session ends, by id, in reverse order.
 # Every wait is on a condition the session can observe, bounded, and names that condition
 # when it runs out.
 
@@ -17,11 +17,13 @@ wait_for() {
   done
 }
 
-# Xvfb picks a free display itself and writes its number once it accepts connections.
+# Xvfb picks a free display itself and writes its number once it accepts connections. Without
+# -noreset it would reset whenever its last client disconnects (a probe such as xprop, or the
+# accessibility launcher setting its property), refusing whoever connects meanwhile.
 start_x_server() {
   local number_file
   number_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "${1:-640x480x24}" -nolisten tcp 3> "$number_file" 2> /dev/null &
+  Xvfb -displayfd 3 -screen 0 "${1:-640x480x24}" -nolisten tcp -noreset 3> "$number_file" 2> /dev/null &
   pids+=($!)
   wait_for 10 "Xvfb to report its display" test -s "$number_file" || return 1
   DISPLAY=:$(head -n 1 "$number_file")
@@ -38,7 +40,24 @@ wm_ready() {
 }
 
 start_window_manager() {
-  openbox --sm-disable > /dev/null 2>&1 &
+  local log
+  log=$(mktemp)
+  openbox --sm-disable > "$log" 2>&1 &
   pids+=($!)
-  wait_for 10 "openbox to manage the screen" wm_ready
+  if ! wait_for 10 "openbox to manage the screen" wm_ready; then
+    kill -0 "${pids[-1]}" 2> /dev/null || echo "x-session: openbox ended; it said: $(cat "$log")" >&2
+    rm -f "$log"
+    return 1
+  fi
+  rm -f "$log"
+}
+
+# Ends every process in `pids`, the X server last, and waits until each is gone: a server
+# still shutting down could unlink the socket of the next session's server on the same display.
+end_session() {
+  local i
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill "${pids[i]}" 2> /dev/null || continue
+    wait_for 10 "process ${pids[i]} to end" eval "! kill -0 ${pids[i]}" || kill -9 "${pids[i]}" 2> /dev/null
+  done
 }

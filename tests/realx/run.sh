@@ -3,9 +3,9 @@
 # accessibility bus, real input through xdotool, the fields read through AT-SPI (check.py).
 # Ends every process it started, by its id, the X server last.
 set -euo pipefail
-pids=()
-trap 'for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2> /dev/null || true; done' EXIT
 source "$(dirname "$0")/../../scripts/x-session.sh"
+pids=()
+trap end_session EXIT
 start_x_server
 read -r DBUS_SESSION_BUS_ADDRESS bus_pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -s -d ' ')
 export DBUS_SESSION_BUS_ADDRESS && pids+=("$bus_pid")
