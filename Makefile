@@ -51,7 +51,7 @@ lint: build
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	@CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMO_FUZZ=ON \
-		-DVELMO_FUZZ_SECONDS=$(FUZZ_SECONDS) -DVELMO_SANITIZE=ON -DVELMO_BUILD_UI=OFF -DVELMO_BUILD_BENCH=OFF \
+		-DVELMO_FUZZ_SECONDS=$(FUZZ_SECONDS) -DVELMO_SANITIZE=ON -DVELMO_BUILD_QT=OFF -DVELMO_BUILD_BENCH=OFF \
 		-DBUILD_TESTING=OFF --log-level=WARNING
 	@cmake --build build-fuzz -j $(JOBS) --target evaluate-fuzz
 	@ctest --test-dir build-fuzz --output-on-failure

@@ -1,24 +1,24 @@
 #pragma once
 
-#include <QLine>
-#include <QRect>
-
 namespace ui {
 
-// Window geometry is laid out in twips: 15 twips to a logical pixel, rounded to the nearest.
-constexpr int Px(int twips)
-{
-    return (twips + 7) / 15;
-}
+// Window geometry as the design gives it: twips (1/1440 inch) from the top-left corner of
+// the client area or of the containing control.
+struct TwipsRect {
+    int left = 0, top = 0, width = 0, height = 0;
+};
 
-constexpr QRect TwipsRect(int left, int top, int width, int height)
-{
-    return {Px(left), Px(top), Px(width), Px(height)};
-}
+struct TwipsLine {
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
 
-constexpr QLine TwipsLine(int x1, int y1, int x2, int y2)
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kStandardDpi = 96;
+
+// Twips to pixels at a screen's dots per inch, rounded to the nearest: 15 twips to a pixel at 96.
+constexpr int ToPixels(int twips, int dpi = kStandardDpi)
 {
-    return {Px(x1), Px(y1), Px(x2), Px(y2)};
+    return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch;
 }
 
 } // namespace ui

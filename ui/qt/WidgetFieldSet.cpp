@@ -1,5 +1,6 @@
 #include "WidgetFieldSet.h"
 
+#include "Described.h"
 #include "Product.h"
 
 #include <QAbstractButton>
@@ -36,7 +37,7 @@ void WidgetFieldSet::write(int index, const std::string& text)
 
 void WidgetFieldSet::message(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, product::kName, QString::fromStdString(text), QMessageBox::Ok, owner_);
+    QMessageBox box(QMessageBox::NoIcon, ToQString(product::kName), QString::fromStdString(text), QMessageBox::Ok, owner_);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.exec();
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "CalcState.h"
+#include "Calculator.h"
 #include "Evaluate.h"
 #include "Operation.h"
 #include "WidgetFieldSet.h"
+#include "WindowDescription.h"
 
 #include <QMainWindow>
 
@@ -19,9 +20,8 @@ namespace ui {
 class Form2;
 class PictureBox;
 
-// The main window: two operands and the result as mixed numbers over a background
-// picture, the operator buttons, "＝", "新运算" and the menus. Its handlers pass every
-// calculation to the engine through the window's field set.
+// The main window on Qt Widgets, as ui/MainWindow.h describes it. Its handlers pass every
+// command to the window's Calculator, which reaches the fields through the field set.
 class Form1 : public QMainWindow {
     Q_OBJECT
 
@@ -30,7 +30,7 @@ public:
     ~Form1() override;
 
     QLineEdit* t(int index) const;
-    const engine::CalcState& state() const { return state_; }
+    const engine::CalcState& state() const { return calculator_.state(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -39,32 +39,25 @@ private:
     void createPicture();
     void createFields();
     void createButtons();
-    void createActions();
+    QPushButton* createButton(const Control& control);
     void createMenus();
     void orderTabs();
     void centreOnScreen();
 
-    void chooseOperation(engine::Operation operation);
+    void run(Command command);
     void evaluate();
-    void explainResult(engine::Operation operation);
-    void showExplanation(const QString& tooltip, const QString& reading);
-    void showWholeText(int index);
     void clearFields();
+    void showExplanation();
+    void showWholeText(int index);
     void showAbout();
     void exitProgram();
 
-    engine::CalcState state_;
+    Calculator calculator_;
     PictureBox* picture1_ = nullptr;
     std::array<QLineEdit*, engine::field::kCount> t_{};
-    std::array<QPushButton*, engine::kOperations.size()> operators_{};
-    QPushButton* dy_ = nullptr;
-    QPushButton* new_ = nullptr;
-    QAction* news_ = nullptr;
-    QAction* exit_ = nullptr;
-    QAction* about_ = nullptr;
+    QList<QPair<int, QWidget*>> tabStops_; // with their tab index
     WidgetFieldSet fields_;
     std::unique_ptr<Form2> form2_; // created on first use, without owner
-    QString explanation_;          // the tooltip over the result fields
 };
 
 } // namespace ui
