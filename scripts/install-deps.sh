@@ -15,7 +15,7 @@ packages=(
   dpkg-dev lintian appstream
 )
 if [ "${1:-}" = "--windows" ]; then
-  packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine wine64 wine64-preloader)
+  packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine wine64 wine64-preloader fonts-wine)
 fi
 
 missing=()

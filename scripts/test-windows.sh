@@ -21,7 +21,7 @@ configure() {
   local arch=$1
   build_gtest "$arch"
   cmake -S . -B "$root/$arch" -DCMAKE_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64-$arch.cmake" -DCMAKE_BUILD_TYPE=Debug \
-    -DVELMO_BUILD_UI=OFF -DVELMO_BUILD_BENCH=OFF -DGTest_DIR="$root/gtest-$arch/lib/cmake/GTest" --log-level=WARNING
+    -DVELMO_BUILD_BENCH=OFF -DGTest_DIR="$root/gtest-$arch/lib/cmake/GTest" --log-level=WARNING
 }
 
 configure i686

@@ -6,6 +6,7 @@
 #include "WindowDescription.h"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 // The main window, Form1: two operands and the result as mixed numbers on a background
@@ -52,6 +53,14 @@ constexpr Control OperatorButton(engine::Operation operation)
     }
     return {};
 }
+
+// The operator buttons in button order, kept for the life of the program.
+inline constexpr std::array<Control, engine::kOperationCount> kOperatorButtons = [] {
+    std::array<Control, engine::kOperationCount> buttons{};
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        buttons[i] = OperatorButton(engine::kOperations[i]);
+    return buttons;
+}();
 
 inline constexpr Control kEquals{"dy", "＝", {840, 3080, 1095, 375}, {15, true}, 11, "等于"};
 inline constexpr Control kNew{"new", "新运算", {800, 50, 1095, 375}, kFieldFont, 17, "新运算"};

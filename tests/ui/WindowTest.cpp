@@ -1,7 +1,9 @@
 #include "ChineseLocale.h"
+#include "Described.h"
 #include "Form1.h"
 #include "Form2.h"
 #include "PictureBox.h"
+#include "UserStories.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -98,38 +100,10 @@ private slots:
     {
         for (const char* column : {"script", "fields", "messages", "focus", "tooltip"})
             QTest::addColumn<QString>(column);
-        // fields: t(1)..t(10) afterwards; messages: the message boxes in order; focus: where the
-        // keyboard focus ends; tooltip: over the result fields.
-        const auto row = [](const char* name, const QString& script, const char* fields, const char* messages,
-                            const char* focus, const char* tooltip) {
-            QTest::newRow(name) << script << QString::fromUtf8(fields) << QString::fromUtf8(messages) << focus
-                                << QString::fromUtf8(tooltip);
-        };
-        const QString a = QStringLiteral("1:1;2:2;3:1;4:1;5:2;6:1;"); // 1 1/2 and 1 1/2
-        // clang-format off
-        row("only digits are typed", "1:1a2 -+.e/;key:Backspace;key:Return;key:Escape;key:Ctrl+A;key:Ctrl+X;key:Ctrl+V;key:Ctrl+Z;7:5;10:5", "12,,,,,,,,,", "", "t10", "");
-        row("editing keys", "2:123;key:Left;key:Left;key:Delete;key:Home;2:9", ",913,,,,,,,,", "", "t2", "");
-        row("input method", "3:１2三3分之4", ",,234,,,,,,,", "", "t3", "");
-        row("1/2 - 3/4", "2:2;3:1;5:4;6:3;js2;dy", "0,2,1,0,4,3,0,-4,1,-0.25", "", "dy", "= -1/4 = -0.25\n1/2 − 3/4 = 2/4 − 3/4 = -1/4");
-        row("2 7/4 x 6/8", "1:2;2:4;3:7;5:8;6:6;js3;dy", "3,4,3,0,4,3,2,16,13,2.8125", "", "dy", "= 2又13/16 = 2.8125\n3又3/4 × 3/4 = 15/4 × 3/4 = 45/16 = 2又13/16");
-        row("1/2 / 1/4", "2:2;3:1;5:4;6:1;js4;dy", "0,2,1,0,4,1,2,1,0,2", "", "dy", "= 2\n1/2 ÷ 1/4 = 1/2 × 4/1 = 4/2 = 2");
-        row("working stops before leaving the range", "1:99999999;2:1;3:0;5:99999999;6:1;js1;dy", "99999999,1,0,0,99999999,1,99999999,99999999,1,99999999", "", "dy", "= 99999999又1/99999999 = 99999999.(00000001)\n99999999 + 1/99999999");
-        row("Tab to = and Enter", a + "js3;6:;key:Tab;key:Return", "1,2,1,1,2,1,2,4,1,2.25", "", "dy", "= 2又1/4 = 2.25\n1又1/2 × 1又1/2 = 3/2 × 3/2 = 9/4 = 2又1/4");
-        row("1/4 + 1/6", "2:4;3:1;5:6;6:1;js1;dy", "0,4,1,0,6,1,0,12,5,0.416666666666667", "", "dy", "= 5/12 = 0.41(6)\n1/4 + 1/6 = 3/12 + 2/12 = 5/12");
-        row("3/4 + 3/4", "2:4;3:3;5:4;6:3;js1;dy", "0,4,3,0,4,3,1,2,1,1.5", "", "dy", "= 1又1/2 = 1.5\n3/4 + 3/4 = 6/4 = 3/2 = 1又1/2");
-        row("1/2 - 1/2", "2:2;3:1;5:2;6:1;js2;dy", "0,2,1,0,2,1,0,1,0,0", "", "dy", "= 0\n1/2 − 1/2 = 0/2 = 0");
-        row("1 1/2 x 2/3", "1:1;2:2;3:1;5:3;6:2;js3;dy", "1,2,1,0,3,2,1,1,0,1", "", "dy", "= 1\n1又1/2 × 2/3 = 3/2 × 2/3 = 6/6 = 1");
-        row("empty fields, then Tab to the result", "dy;key:Tab", "0,,,0,,,,,,", "请正确输入", "t7", "");
-        row("each = uses up the operation", "1:1;3:1;4:1;5:2;6:1;js1;dy;2:2;dy;js1;key:Return;dy", "1,2,1,1,2,1,3,1,0,3", "请正确输入|请选择计算种类", "dy", "= 3\n1又1/2 + 1又1/2 = 3/2 + 3/2 = 6/2 = 3");
-        row("failure keeps the result", a + "js1;dy;paste:2:x;js1;dy", "1,x2,1,1,2,1,3,1,0,3", "请正确输入", "dy", "");
-        row("later operator wins", "1:2;2:1;3:0;4:3;5:1;6:0;js1;js3;dy", "2,1,0,3,1,0,6,1,0,6", "", "dy", "= 6\n2 × 3 = 6");
-        row("新运算 keeps the operation", "js1;1:5;new;1:2;2:1;3:0;4:3;5:1;6:0;dy", "2,1,0,3,1,0,5,1,0,5", "", "dy", "= 5\n2 + 3 = 5");
-        row("新运算 clears all, the focus in t(1)", a + "js1;dy;key:Tab;new", ",,,,,,,,,", "", "t1", "");
-        row("新运算 keeps no undo history", "paste:1:123;key:Ctrl+N;key:Ctrl+Z", ",,,,,,,,,", "", "t1", "");
-        row("Enter in a field", a + "js1;6:;key:Return;key:Enter", "1,2,1,1,2,1,,,,", "", "t6", "");
-        row("pasted full-width digit", a + "paste:6:１;js1;dy", "1,2,1,1,2,1１,,,,", "请正确输入", "dy", "");
-        row("a million digits, then more", "paste:1:9*1000000;2:2;3:1;5:3;6:1;js1;dy;key:Ctrl+N;2:2;3:2;5:2;6:2;js3;dy", "1,1,0,1,1,0,1,1,0,1", "数值超出范围", "dy", "= 1\n1 × 1 = 1");
-        // clang-format on
+        const auto text = [](std::string_view utf8) { return ui::ToQString(utf8); };
+        for (const support::UserStory& story : support::kUserStories)
+            QTest::newRow(story.name.data()) << text(story.script) << text(story.fields) << text(story.messages)
+                                             << text(story.focus) << text(story.tooltip);
     }
 
     void userActions()

@@ -101,8 +101,9 @@ void Form1::createFields()
 
 void Form1::createButtons()
 {
-    for (const engine::Operation operation : engine::kOperations) {
-        QPushButton* button = createButton(layout::OperatorButton(operation));
+    for (std::size_t i = 0; i < layout::kOperatorButtons.size(); ++i) {
+        const engine::Operation operation = engine::kOperations[i];
+        QPushButton* button = createButton(layout::kOperatorButtons[i]);
         connect(button, &QPushButton::clicked, this, [this, operation] { calculator_.chooseOperation(operation); });
     }
     connect(createButton(layout::kEquals), &QPushButton::clicked, this, &Form1::evaluate);

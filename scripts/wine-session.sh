@@ -1,0 +1,51 @@
+# Sourced by the scripts that run the Windows programs under wine: a prefix of their own in
+# build-windows/, set up once and reused, with Chinese text, and wine's own texts in Chinese.
+# Needs x-session.sh for the display the programs show on.
+
+wine_environment() {
+  export WINEPREFIX=${WINEPREFIX:-$PWD/build-windows/wineprefix}
+  export WINEDEBUG=-all
+  # No Mono or Gecko prompts, no menu entries on the host.
+  export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
+  export HOME=$WINEPREFIX/home
+}
+
+# Runs a command with wine's own texts (the message box's "确定") in Chinese; the host need
+# not have that locale.
+in_chinese() {
+  env LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8 "$@"
+}
+
+# 宋体 and the dialog font resolve to Noto CJK, which draws Chinese; without a window manager
+# wine draws its own frames, so closing and hiding a window never waits for one.
+# The settings go in as a UTF-16 registry file, so that the Chinese name survives whatever
+# the host's locale.
+configure_prefix() {
+  local settings=$WINEPREFIX/velmo.reg
+  printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+    '"宋体"="Noto Serif CJK SC"' '"SimSun"="Noto Serif CJK SC"' '"Tahoma"="Noto Sans CJK SC"' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' |
+    iconv -f UTF-8 -t UTF-16 > "$settings"
+  wine regedit /S "$settings"
+  # The caption buttons' glyphs, which wine does not find by itself.
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+}
+
+start_wine() {
+  wine_environment
+  if [ ! -f "$WINEPREFIX/.velmo-configured" ]; then
+    mkdir -p "$HOME"
+    wineboot --init > /dev/null 2>&1
+    configure_prefix > /dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.velmo-configured"
+  fi
+  # One wineserver for the whole run: every program starts faster with it already up.
+  wineserver -p
+}
+
+stop_wine() {
+  wineserver -k 2> /dev/null || true
+  wineserver -w 2> /dev/null || true
+}

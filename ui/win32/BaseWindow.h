@@ -1,0 +1,71 @@
+#pragma once
+
+#include <windows.h>
+
+namespace ui::win32 {
+
+// One C++ object per native window: the window procedure finds the object that created the
+// window and forwards every message to its HandleMessage. Derived names its window class
+// (kClassName) and may fill in the class's icon, cursor and background (ConfigureClass).
+template <class Derived> class BaseWindow {
+public:
+    BaseWindow() = default;
+    BaseWindow(const BaseWindow&) = delete;
+    BaseWindow& operator=(const BaseWindow&) = delete;
+    virtual ~BaseWindow() = default;
+
+    HWND Window() const { return hwnd_; }
+
+protected:
+    bool Create(HINSTANCE instance, PCWSTR title, DWORD style, DWORD exStyle, const RECT& frame, HWND parent,
+                HMENU menu = nullptr)
+    {
+        Register(instance);
+        CreateWindowExW(exStyle, Derived::kClassName, title, style, frame.left, frame.top, frame.right - frame.left,
+                        frame.bottom - frame.top, parent, menu, instance, this);
+        return hwnd_ != nullptr;
+    }
+
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+    static void ConfigureClass(WNDCLASSEXW&) { }
+
+private:
+    static void Register(HINSTANCE instance)
+    {
+        WNDCLASSEXW windowClass{};
+        if (GetClassInfoExW(instance, Derived::kClassName, &windowClass))
+            return;
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = WindowProc;
+        windowClass.hInstance = instance;
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = Derived::kClassName;
+        Derived::ConfigureClass(windowClass);
+        RegisterClassExW(&windowClass);
+    }
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        BaseWindow* self = nullptr;
+        if (message == WM_NCCREATE) {
+            self = static_cast<BaseWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+            self->hwnd_ = hwnd;
+        } else {
+            self = reinterpret_cast<BaseWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        }
+        if (!self)
+            return DefWindowProcW(hwnd, message, wParam, lParam);
+        const LRESULT result = self->HandleMessage(message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            self->hwnd_ = nullptr;
+        }
+        return result;
+    }
+
+    HWND hwnd_ = nullptr;
+};
+
+} // namespace ui::win32

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "BaseWindow.h"
+#include "Calculator.h"
+#include "Evaluate.h"
+#include "Form2.h"
+#include "GdiObject.h"
+#include "PictureBox.h"
+#include "WindowDescription.h"
+#include "WindowFieldSet.h"
+
+#include <array>
+#include <utility>
+#include <vector>
+
+namespace ui::win32 {
+
+// The main window as a native window, as ui/MainWindow.h describes it: real EDIT and BUTTON
+// controls on Picture1, the menus with their Ctrl+N accelerator, tooltips over the fields.
+// Its handlers pass every command to the window's Calculator.
+class Form1 : public BaseWindow<Form1> {
+public:
+    static constexpr PCWSTR kClassName = L"VelmoForm1";
+    static void ConfigureClass(WNDCLASSEXW& windowClass);
+
+    explicit Form1(HINSTANCE instance);
+    ~Form1() override;
+
+    bool Create();
+    // The keys the window takes before a control sees them: the accelerator, Tab and Shift+Tab
+    // through the tab order, and Enter on a focused button. True when the key was taken.
+    bool TranslateKeys(MSG& message);
+
+private:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void CreateControls();
+    HWND CreateControl(const Control& control, PCWSTR windowClass, DWORD style, DWORD exStyle, int id);
+    void CreateTooltip();
+    void LayOut(UINT dpi);
+    void OnCommand(int id, int notification);
+
+    void Run(Command command);
+    void Evaluate();
+    void ClearFields();
+    void ShowExplanation();
+    void ShowWholeText(int index);
+    void MoveFocus(bool backwards);
+
+    HINSTANCE instance_;
+    Calculator calculator_;
+    PictureBox picture1_;
+    GdiObject<HBITMAP> background_;
+    std::array<HWND, engine::field::kCount> t_{};
+    std::vector<std::pair<const Control*, HWND>> controls_; // fields and buttons, in tab order once laid out
+    std::vector<GdiObject<HFONT>> fonts_;                   // one for each control, at the window's DPI
+    HWND tooltip_ = nullptr;
+    HACCEL accelerators_ = nullptr;
+    HWND focus_ = nullptr; // given back when the window is activated again
+    WindowFieldSet fields_;
+    Form2 form2_;
+};
+
+} // namespace ui::win32
