@@ -41,8 +41,10 @@ start_wine() {
     wineserver -w
     touch "$WINEPREFIX/.velmo-configured"
   fi
-  # One wineserver for the whole run: every program starts faster with it already up.
+  # One wineserver for the whole run, with wine's own services started by a first program that
+  # holds no pipe of a test's: started by a test, they would keep its output open for seconds.
   wineserver -p
+  wine cmd /c exit > /dev/null 2>&1
 }
 
 stop_wine() {

@@ -3,6 +3,9 @@
 // 96 DPI, the fields read with WM_GETTEXT, message boxes found by their class "#32770".
 // Usage: velmo-driver <velmo-calc.exe>. Every process it starts it ends by its handle.
 #include "AboutWindow.h"
+#include "Dpi.h"
+#include "Evaluate.h"
+#include "FontProbe.h"
 #include "MainWindow.h"
 #include "MemoryFieldSet.h"
 #include "UserStories.h"
@@ -18,6 +21,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -104,6 +108,10 @@ public:
     }
     ~Program()
     {
+        if (probe_)
+            UnhookWindowsHookEx(probe_);
+        if (probeMemory_)
+            CloseHandle(probeMemory_);
         AttachThreadInput(GetCurrentThreadId(), process_.dwThreadId, FALSE);
         TerminateProcess(process_.hProcess, 0);
         CloseHandle(process_.hThread);
@@ -141,6 +149,8 @@ public:
     std::string Tooltip(HWND field) const;
     // Answers a message box if one shows: its text, or "" when none.
     std::string AnswerMessage() const;
+    // The font a control draws with, as it answers WM_GETFONT inside the program.
+    LOGFONTW FontOf(HWND control);
 
     HWND form1 = nullptr;
     HWND picture1 = nullptr;
@@ -175,7 +185,30 @@ private:
 
     PROCESS_INFORMATION process_{};
     std::vector<HWND> children_;
+    HHOOK probe_ = nullptr;
+    HANDLE probeMemory_ = nullptr;
 };
+
+LOGFONTW Program::FontOf(HWND control)
+{
+    if (!probe_) {
+        probeMemory_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(LOGFONTW),
+                                          kProbeMemory);
+        std::wstring library(MAX_PATH, L'\0');
+        library.resize(GetModuleFileNameW(nullptr, library.data(), MAX_PATH));
+        library = library.substr(0, library.rfind(L'\\') + 1) + kProbeLibrary;
+        const HMODULE module = LoadLibraryW(library.c_str());
+        const auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void (*)()>(GetProcAddress(module, "ProbeHook")));
+        probe_ = SetWindowsHookExW(WH_CALLWNDPROC, hook, module, process_.dwThreadId);
+    }
+    LOGFONTW font{};
+    void* view = MapViewOfFile(probeMemory_, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(font));
+    ZeroMemory(view, sizeof(font));
+    SendMessageW(control, RegisterWindowMessageW(kProbeMessage), 0, 0);
+    CopyMemory(&font, view, sizeof(font));
+    UnmapViewOfFile(view);
+    return font;
+}
 
 // The program has taken every input sent so far once it takes a key sent after them: the
 // driver shares the program's keyboard state, which changes as the program takes a key.
@@ -396,6 +429,164 @@ void ReplayStory(const support::UserStory& story)
     Report(std::string(story.name), problems);
 }
 
+std::string SizeOf(const RECT& rect)
+{
+    return std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
+}
+
+// The window, its picture and every control as described, each control in its font.
+void CheckMainWindow()
+{
+    namespace layout = ui::main_window;
+    Program program;
+    std::vector<std::string> problems = program.problems;
+    Expect(problems, "caption", TextOf(program.form1), layout::kCaption);
+    RECT client;
+    GetClientRect(program.form1, &client);
+    Expect(problems, "client area", SizeOf(client), SizeOf(ui::win32::ToPixelRect(layout::kClientArea, 96)));
+    Expect(problems, "Picture1", SizeOf(RectIn(program.picture1, program.form1)),
+           SizeOf(ui::win32::ToPixelRect(layout::kPicture, 96)));
+    Expect(problems, "focus at the start", program.NameOf(program.Focus()), "t1");
+    std::vector<ui::Control> controls(layout::kFields.begin(), layout::kFields.end());
+    controls.insert(controls.end(), layout::kOperatorButtons.begin(), layout::kOperatorButtons.end());
+    controls.insert(controls.end(), {layout::kEquals, layout::kNew});
+    for (const ui::Control& control : controls) {
+        const LOGFONTW font = program.FontOf(program.controls[std::string(control.name)]);
+        const std::string shown = Narrow(font.lfFaceName) + " " + std::to_string(font.lfHeight) + " "
+            + std::to_string(font.lfWeight) + " " + std::to_string(font.lfCharSet);
+        const std::string described = "宋体 " + std::to_string(ui::win32::FontHeight(control.font, 96)) + " "
+            + (control.font.bold ? "700 " : "400 ") + std::to_string(GB2312_CHARSET);
+        Expect(problems, "font of " + std::string(control.name), shown, described);
+    }
+    Report("the main window as described", problems);
+}
+
+// Each of a few hundred random calculations, typed in and worked out by the program, against the
+// engine worked out apart on fields held in memory: the program's fields, or its one message.
+void CompareWithTheEngine()
+{
+    Program program;
+    std::mt19937 random(7122026);
+    const auto operand = [&random] {
+        const int length = std::uniform_int_distribution<int>(0, 5)(random);
+        std::string digits;
+        for (int i = 0; i < length; ++i)
+            digits += static_cast<char>('0' + std::uniform_int_distribution<int>(0, 9)(random));
+        return digits;
+    };
+    std::vector<std::string> problems;
+    for (int round = 0; round < 300 && problems.empty(); ++round) {
+        support::MemoryFieldSet reference; // holding what the program holds, an earlier result included
+        for (int i = 7; i <= 10; ++i)
+            reference.set(i, TextOf(program.controls.at("t" + std::to_string(i))));
+        std::string operands;
+        for (int i = 1; i <= 6; ++i) {
+            const std::string text = operand();
+            reference.set(i, text);
+            SendMessageW(program.controls.at("t" + std::to_string(i)), WM_SETTEXT, 0,
+                         reinterpret_cast<LPARAM>(Widen(text).c_str()));
+            operands += text + " ";
+        }
+        const std::size_t button = std::uniform_int_distribution<std::size_t>(0, 3)(random);
+        SendMessageW(program.controls.at("js" + std::to_string(button + 1)), BM_CLICK, 0, 0);
+        engine::CalcState state;
+        state.OpCode = static_cast<std::int16_t>(button + 1);
+        engine::Evaluate(state, reference);
+        PostMessageW(program.controls.at("dy"), BM_CLICK, 0, 0);
+        const std::string message = program.AnswerMessage();
+        Expect(problems, operands + "js" + std::to_string(button + 1) + ": message", message,
+               reference.messages.empty() ? "" : reference.messages.front());
+        for (int i = 1; i <= 10; ++i)
+            Expect(problems, operands + "t" + std::to_string(i), TextOf(program.controls.at("t" + std::to_string(i))),
+                   reference.read(i));
+    }
+    Report("300 random calculations as the engine works them out", problems);
+}
+
+void Keys(const Program& program, const std::string& keys)
+{
+    for (const std::string& key : Split(keys, ' ')) {
+        PressKeys(key);
+        program.Settle();
+    }
+}
+
+// The About window, centred too, may cover any part of the main window a click could reach.
+void MainWindowToFront(const Program& program)
+{
+    SetForegroundWindow(program.form1);
+    WaitUntil([&program] { return GetForegroundWindow() == program.form1; });
+    program.Settle();
+}
+
+void OpenAbout(const Program& program)
+{
+    MainWindowToFront(program);
+    Keys(program, "F10 Right Down Return");
+}
+
+// The menus by the keyboard alone: 新运算 clears, 关于 shows the About window, 退出 ends.
+void UseTheMenus()
+{
+    Program program;
+    std::vector<std::string> problems;
+    Perform(program, "1:5");
+    Keys(program, "F10 Down Return");
+    Expect(problems, "t1 after 功能 > 新运算", TextOf(program.controls.at("t1")), "");
+    OpenAbout(program);
+    if (!program.TopLevel(L"VelmoForm2"))
+        problems.push_back("帮助 > 关于 shows no About window");
+    MainWindowToFront(program);
+    Keys(program, "F10 Down Down Return");
+    if (!program.Ended())
+        problems.push_back("功能 > 退出 leaves the program running");
+    Report("the menus by the keyboard", problems);
+}
+
+// The About window as described; a click hides it, except on Label5 and Label6.
+void ClickTheAboutWindow()
+{
+    namespace layout = ui::about_window;
+    Program program;
+    std::vector<std::string> problems;
+    std::vector<std::tuple<std::string, ui::TwipsRect, bool>> parts{{"the window", {0, 0, 60, 60}, true},
+                                                                    {"Picture1", layout::kPicture, true}};
+    for (const ui::Label& label : layout::kLabels)
+        parts.emplace_back(label.name, label.rect, label.clickHides);
+    for (const auto& [name, rect, hides] : parts) {
+        OpenAbout(program);
+        const HWND about = program.TopLevel(L"VelmoForm2");
+        RECT client;
+        GetClientRect(about, &client);
+        Expect(problems, "About window", SizeOf(client), SizeOf(ui::win32::ToPixelRect(layout::kClientArea, 96)));
+        const RECT at = ui::win32::ToPixelRect(rect, 96);
+        const HWND part = ChildWindowFromPointEx(about, {(at.left + at.right) / 2, (at.top + at.bottom) / 2}, CWP_ALL);
+        const auto label = std::find_if(layout::kLabels.begin(), layout::kLabels.end(),
+                                        [&name](const ui::Label& l) { return l.name == name; });
+        if (label != layout::kLabels.end()) {
+            const RECT shown = RectIn(part, about);
+            Expect(problems, name + " text", TextOf(part), label->text);
+            Expect(problems, name + " place", SizeOf(shown) + "@" + std::to_string(shown.left) + "," + std::to_string(shown.top),
+                   SizeOf(at) + "@" + std::to_string(at.left) + "," + std::to_string(at.top));
+        }
+        ClickAt(about, (at.left + at.right) / 2, (at.top + at.bottom) / 2);
+        program.Settle();
+        if ((IsWindowVisible(about) == FALSE) != hides)
+            problems.push_back("a click on " + name + (hides ? " leaves the window open" : " hides the window"));
+    }
+    Report("clicks in the About window", problems);
+}
+
+// The About window has no owner; left open, it would keep the program running.
+void CloseWithTheAboutWindowOpen()
+{
+    Program program;
+    OpenAbout(program);
+    PostMessageW(program.form1, WM_CLOSE, 0, 0);
+    Report("closing the main window ends the program, the About window open",
+           program.Ended() ? std::vector<std::string>{} : std::vector<std::string>{"the program is still running"});
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t* argv[])
@@ -408,8 +599,13 @@ int wmain(int argc, wchar_t* argv[])
     if (ProgramPath.front() == L'/') // a path on the host, as CTest passes it
         ProgramPath = L"Z:" + ProgramPath;
     std::replace(ProgramPath.begin(), ProgramPath.end(), L'/', L'\\');
+    CheckMainWindow();
     for (const support::UserStory& story : support::kUserStories)
         ReplayStory(story);
+    CompareWithTheEngine();
+    UseTheMenus();
+    ClickTheAboutWindow();
+    CloseWithTheAboutWindowOpen();
     std::printf("%d passed, %d failed\n", Passed, Failed);
     return Failed == 0 ? 0 : 1;
 }
