@@ -9,7 +9,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test test-windows package run bench fuzz lint install uninstall clean
+.PHONY: all deps configure build test test-windows package run bench bench-windows fuzz lint install uninstall clean
 
 all: build
 
@@ -25,7 +25,8 @@ build: configure
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
-# The engine and its tests built for Windows with mingw-w64 and run under wine (build-windows/).
+# The Windows program, the engine's tests and the program's driver, built with mingw-w64 and
+# run under wine on a private display (build-windows/).
 test-windows:
 	@bash scripts/install-deps.sh --windows
 	@bash scripts/test-windows.sh
@@ -42,6 +43,11 @@ bench: build
 	@$(BUILD_DIR)/bench/velmo-bench
 	@$(BUILD_DIR)/bench/velmo-window-bench
 	@bash scripts/cold-start.sh $(BUILD_DIR)
+
+# The Windows program's size, cold start under wine against a bare Win32 window, and memory.
+bench-windows:
+	@bash scripts/install-deps.sh --windows
+	@bash scripts/cold-start-windows.sh
 
 lint: build
 	@bash scripts/lint.sh $(BUILD_DIR)

@@ -226,9 +226,20 @@ void Form1::LayOut(UINT dpi)
     for (const auto& [control, window] : controls_) {
         const RECT rect = ToPixelRect(control->rect, dpi);
         MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
-        fonts_.emplace_back(CreateControlFont(control->font, dpi));
-        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.back().get()), TRUE);
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control->font, dpi)), TRUE);
     }
+}
+
+// Controls of one size and weight share one font.
+HFONT Form1::FontFor(const Font& font, UINT dpi)
+{
+    const auto same = [&font](const auto& entry) {
+        return entry.first.points == font.points && entry.first.bold == font.bold;
+    };
+    auto found = std::find_if(fonts_.begin(), fonts_.end(), same);
+    if (found == fonts_.end())
+        found = fonts_.emplace(fonts_.end(), font, GdiObject<HFONT>(CreateControlFont(font, dpi)));
+    return found->second.get();
 }
 
 void Form1::OnCommand(int id, int notification)

@@ -37,6 +37,7 @@ private:
     HWND CreateControl(const Control& control, PCWSTR windowClass, DWORD style, DWORD exStyle, int id);
     void CreateTooltip();
     void LayOut(UINT dpi);
+    HFONT FontFor(const Font& font, UINT dpi);
     void OnCommand(int id, int notification);
 
     void Run(Command command);
@@ -52,7 +53,7 @@ private:
     GdiObject<HBITMAP> background_;
     std::array<HWND, engine::field::kCount> t_{};
     std::vector<std::pair<const Control*, HWND>> controls_; // fields and buttons, in tab order once laid out
-    std::vector<GdiObject<HFONT>> fonts_;                   // one for each control, at the window's DPI
+    std::vector<std::pair<Font, GdiObject<HFONT>>> fonts_;  // at the window's DPI
     HWND tooltip_ = nullptr;
     HACCEL accelerators_ = nullptr;
     HWND focus_ = nullptr; // given back when the window is activated again

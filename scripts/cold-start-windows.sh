@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# The Windows program as a user gets it (Release, stripped): its size, and its cold start to a
+# mapped window under wine against a bare Win32 window, in the same run, with its memory.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(pwd)/build-windows/x86_64-release
+cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
+  -DBUILD_TESTING=OFF -DVELMO_BUILD_BENCH=ON --log-level=WARNING
+cmake --build "$build" -j "$(nproc)" --target velmo-calc velmo-bare-window velmo-cold-start > /dev/null
+echo "velmo-calc.exe: $(stat -c %s "$build/app/velmo-calc.exe") bytes," \
+  "importing $(x86_64-w64-mingw32-objdump -p "$build/app/velmo-calc.exe" | sed -n 's/.*DLL Name: //p' | sort | paste -s -d ' ')"
+
+source scripts/x-session.sh
+source scripts/wine-session.sh
+pids=()
+trap 'stop_wine; end_session' EXIT
+start_x_server 800x600x24
+start_wine
+in_chinese wine "$build/bench/velmo-cold-start.exe" "${ROUNDS:-15}" "$build/app/velmo-calc.exe" VelmoForm1 \
+  "$build/bench/velmo-bare-window.exe" VelmoBareWindow
