@@ -50,6 +50,7 @@ bench-windows:
 	@bash scripts/cold-start-windows.sh
 
 lint: build
+	@bash scripts/install-deps.sh --windows
 	@bash scripts/lint.sh $(BUILD_DIR)
 
 # Fuzzes the engine for FUZZ_SECONDS with clang's libFuzzer under ASan and UBSan; fails on

@@ -3,14 +3,14 @@
 #include <commctrl.h>
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
+int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int nShowCmd)
 {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    ui::win32::Form1 form1(instance);
+    ui::win32::Form1 form1(hInstance);
     if (!form1.Create())
         return 1;
-    ShowWindow(form1.Window(), show);
+    ShowWindow(form1.Window(), nShowCmd);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (form1.TranslateKeys(message))

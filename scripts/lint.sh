@@ -1,20 +1,33 @@
 #!/usr/bin/env bash
 # Static analysis of the program's own code: the layout (.clang-format) of every C++ file,
-# then clang-tidy (rules in .clang-tidy) and cppcheck. Needs a configured build directory
-# for its compile commands.
+# then clang-tidy (rules in .clang-tidy) and cppcheck, the Linux sources with the build's
+# compile commands, the Windows sources with those of a mingw-w64 configuration made here.
 set -euo pipefail
 build_dir=${1:-build}
-sources=$(git ls-files 'engine/*.cpp' 'ui/*.cpp' 'app/*.cpp')
+windows_dir=build-windows/lint
+windows_sources=$(git ls-files 'ui/win32/*.cpp' 'app/WinMain.cpp')
+sources=$(git ls-files 'engine/*.cpp' 'ui/*.cpp' 'app/*.cpp' | grep -v -x -F "$windows_sources")
 
 echo "clang-format: $(git ls-files '*.cpp' '*.h' | wc -l) files"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
+tidy() { xargs -P "$(nproc)" -n 1 clang-tidy --quiet "$@" 2> >(grep -v -E '^[0-9]+ warnings? generated' >&2); }
 echo "clang-tidy: $(echo "$sources" | wc -w) files"
-echo "$sources" | xargs -P "$(nproc)" -n 1 clang-tidy -p "$build_dir" --quiet 2> >(grep -v -E '^[0-9]+ warnings? generated' >&2)
+echo "$sources" | tidy -p "$build_dir"
+
+echo "clang-tidy, Windows: $(echo "$windows_sources" | wc -w) files"
+cmake -S . -B "$windows_dir" -DCMAKE_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64-x86_64.cmake" -DBUILD_TESTING=OFF \
+  -DVELMO_BUILD_BENCH=OFF --log-level=WARNING > /dev/null
+cxx=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")/include/c++
+echo "$windows_sources" | tidy -p "$windows_dir" --extra-arg=--target=x86_64-w64-mingw32 \
+  --extra-arg=-isystem"$cxx" --extra-arg=-isystem"$cxx/x86_64-w64-mingw32" --extra-arg=-isystem"$cxx/backward"
 
 echo "cppcheck"
-cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ --library=qt \
-  --enable=warning,style,performance,portability --inline-suppr \
-  --suppress=missingIncludeSystem --suppress=unusedFunction --suppress=unmatchedSuppression \
-  -I engine -I ui $sources
+check() {
+  cppcheck --quiet --error-exitcode=1 --std=c++20 --language=c++ --enable=warning,style,performance,portability \
+    --inline-suppr --suppress=missingIncludeSystem --suppress=unusedFunction --suppress=unmatchedSuppression \
+    -I engine -I ui "$@"
+}
+check --library=qt $sources
+check --library=windows -I ui/win32 -I "$windows_dir/ui/generated" $windows_sources
 echo "lint clean"

@@ -21,8 +21,7 @@ inline constexpr std::string_view kPictureName = "Picture1";
 
 // 宋体 where it is installed, else a Ming-style CJK font that, like 宋体, draws "×" and "÷"
 // full-width (AR PL UMing draws them half as large as "＋").
-inline constexpr std::array<std::string_view, 4> kFontFamilies{"宋体", "SimSun", "Noto Serif CJK SC",
-                                                               "AR PL UMing CN"};
+inline constexpr std::array<std::string_view, 4> kFontFamilies{"宋体", "SimSun", "Noto Serif CJK SC", "AR PL UMing CN"};
 inline constexpr Font kFieldFont{12, false};
 inline constexpr Font kOperatorFont{14.25, true};
 
@@ -54,13 +53,16 @@ constexpr Control OperatorButton(engine::Operation operation)
     return {};
 }
 
-// The operator buttons in button order, kept for the life of the program.
-inline constexpr std::array<Control, engine::kOperationCount> kOperatorButtons = [] {
+constexpr std::array<Control, engine::kOperationCount> ListOperatorButtons()
+{
     std::array<Control, engine::kOperationCount> buttons{};
     for (std::size_t i = 0; i < buttons.size(); ++i)
         buttons[i] = OperatorButton(engine::kOperations[i]);
     return buttons;
-}();
+}
+
+// The operator buttons in button order, kept for the life of the program.
+inline constexpr std::array<Control, engine::kOperationCount> kOperatorButtons = ListOperatorButtons();
 
 inline constexpr Control kEquals{"dy", "＝", {840, 3080, 1095, 375}, {15, true}, 11, "等于"};
 inline constexpr Control kNew{"new", "新运算", {800, 50, 1095, 375}, kFieldFont, 17, "新运算"};

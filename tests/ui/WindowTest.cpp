@@ -1,7 +1,9 @@
+#include "AboutWindow.h"
 #include "ChineseLocale.h"
 #include "Described.h"
 #include "Form1.h"
 #include "Form2.h"
+#include "MainWindow.h"
 #include "PictureBox.h"
 #include "UserStories.h"
 
@@ -122,31 +124,20 @@ private slots:
         }
     }
 
+    // Every control as described: in pixels at 96 DPI, 15 twips each.
     void controls_data()
     {
-        QTest::addColumn<QRect>("rect"); // pixels, 15 twips each
+        QTest::addColumn<QRect>("rect");
         QTest::addColumn<qreal>("points");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("accessibleName");
-        // clang-format off
-        QTest::newRow("new") << QRect(53, 3, 73, 25) << 12.0 << "新运算" << "新运算";
-        QTest::newRow("t3") << QRect(96, 32, 81, 25) << 12.0 << "" << "第一个数 分子";
-        QTest::newRow("t1") << QRect(8, 56, 81, 25) << 12.0 << "" << "第一个数 整数部分";
-        QTest::newRow("t2") << QRect(96, 72, 81, 25) << 12.0 << "" << "第一个数 分母";
-        QTest::newRow("js1") << QRect(16, 100, 33, 33) << 14.25 << "＋" << "加";
-        QTest::newRow("js2") << QRect(56, 100, 33, 33) << 14.25 << "－" << "减";
-        QTest::newRow("js3") << QRect(96, 100, 33, 33) << 14.25 << "×" << "乘";
-        QTest::newRow("js4") << QRect(136, 100, 33, 33) << 14.25 << "÷" << "除";
-        QTest::newRow("t6") << QRect(96, 136, 81, 25) << 12.0 << "" << "第二个数 分子";
-        QTest::newRow("t4") << QRect(8, 160, 81, 25) << 12.0 << "" << "第二个数 整数部分";
-        QTest::newRow("t5") << QRect(96, 176, 81, 25) << 12.0 << "" << "第二个数 分母";
-        QTest::newRow("dy") << QRect(56, 205, 73, 25) << 15.0 << "＝" << "等于";
-        QTest::newRow("t9") << QRect(96, 232, 81, 25) << 12.0 << "" << "结果 分子";
-        QTest::newRow("t7") << QRect(8, 256, 81, 25) << 12.0 << "" << "结果 整数部分";
-        QTest::newRow("t8") << QRect(96, 272, 81, 25) << 12.0 << "" << "结果 分母";
-        QTest::newRow("t10") << QRect(8, 312, 169, 25) << 12.0 << "" << "结果 小数";
-        QTest::newRow("t0") << QRect(0, 400, 81, 25) << 12.0 << "" << "备用";
-        // clang-format on
+        namespace layout = ui::main_window;
+        std::vector<ui::Control> controls(layout::kFields.begin(), layout::kFields.end());
+        controls.insert(controls.end(), layout::kOperatorButtons.begin(), layout::kOperatorButtons.end());
+        controls.insert(controls.end(), {layout::kEquals, layout::kNew});
+        for (const ui::Control& c : controls)
+            QTest::newRow(c.name.data()) << ui::ToQRect(c.rect) << c.font.points << ui::ToQString(c.caption)
+                                         << ui::ToQString(c.accessibleName);
     }
 
     void controls()
@@ -206,16 +197,13 @@ private slots:
     {
         QTest::addColumn<QRect>("rect");
         QTest::addColumn<bool>("clickHides");
-        QTest::addColumn<QString>("text"); // how it begins
-        QTest::newRow("Form2") << QRect(0, 0, 311, 244) << true << "";
-        QTest::newRow("Picture1") << QRect(176, 0, 137, 257) << true << "";
-        QTest::newRow("Label3") << QRect(16, 8, 145, 17) << true << "Velmo分数计算器 Ver1.1";
-        QTest::newRow("Label1") << QRect(8, 32, 161, 113) << true
-                                << "    感谢您使用“分数计算器”您对“分数计算器”有何意见或建议，请与作者联系。";
-        QTest::newRow("Label2") << QRect(16, 152, 145, 17) << true << "制作：";
-        QTest::newRow("Label4") << QRect(0, 168, 169, 17) << true << "邮箱：";
-        QTest::newRow("Label6") << QRect(24, 184, 129, 17) << false << "即时通讯：";
-        QTest::newRow("Label5") << QRect(0, 203, 169, 41) << false << "更多小程序请访问：\n";
+        QTest::addColumn<QString>("text");
+        namespace layout = ui::about_window;
+        QTest::newRow("Form2") << ui::ToQRect(layout::kClientArea) << true << "";
+        QTest::newRow("Picture1") << ui::ToQRect(layout::kPicture) << true << "";
+        for (const ui::Label& label : layout::kLabels)
+            QTest::newRow(label.name.data())
+                << ui::ToQRect(label.rect) << label.clickHides << ui::ToQString(label.text);
     }
 
     // Under a colour scheme of its own, the base behind and the text colour (red) for the labels.

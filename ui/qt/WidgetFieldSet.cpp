@@ -37,7 +37,8 @@ void WidgetFieldSet::write(int index, const std::string& text)
 
 void WidgetFieldSet::message(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, ToQString(product::kName), QString::fromStdString(text), QMessageBox::Ok, owner_);
+    QMessageBox box(QMessageBox::NoIcon, ToQString(product::kName), QString::fromStdString(text), QMessageBox::Ok,
+                    owner_);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
     box.exec();
 }

@@ -21,9 +21,10 @@ protected:
                 HMENU menu = nullptr)
     {
         Register(instance);
-        CreateWindowExW(exStyle, Derived::kClassName, title, style, frame.left, frame.top, frame.right - frame.left,
-                        frame.bottom - frame.top, parent, menu, instance, this);
-        return hwnd_ != nullptr;
+        const HWND window
+            = CreateWindowExW(exStyle, Derived::kClassName, title, style, frame.left, frame.top,
+                              frame.right - frame.left, frame.bottom - frame.top, parent, menu, instance, this);
+        return window != nullptr;
     }
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;

@@ -94,11 +94,11 @@ bool IsButton(HWND window)
 
 void Form1::ConfigureClass(WNDCLASSEXW& windowClass)
 {
-    windowClass.hIcon = static_cast<HICON>(LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(VELMO_ICON), IMAGE_ICON,
-                                                      0, 0, LR_DEFAULTSIZE));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(VELMO_ICON),
-                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hIcon = static_cast<HICON>(
+        LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(VELMO_ICON), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    windowClass.hIconSm
+        = static_cast<HICON>(LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(VELMO_ICON), IMAGE_ICON,
+                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
 }
 
 Form1::Form1(HINSTANCE instance)
@@ -185,8 +185,8 @@ HWND Form1::CreateControl(const Control& control, PCWSTR windowClass, DWORD styl
 void Form1::CreateTooltip()
 {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Window(), nullptr,
-                               instance_, nullptr);
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Window(), nullptr, instance_,
+                               nullptr);
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipMaxWidth); // and "\n" breaks lines
     SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kTooltipShowMilliseconds);
     for (HWND field : t_) {
@@ -233,9 +233,8 @@ void Form1::LayOut(UINT dpi)
 // Controls of one size and weight share one font.
 HFONT Form1::FontFor(const Font& font, UINT dpi)
 {
-    const auto same = [&font](const auto& entry) {
-        return entry.first.points == font.points && entry.first.bold == font.bold;
-    };
+    const auto same
+        = [&font](const auto& entry) { return entry.first.points == font.points && entry.first.bold == font.bold; };
     auto found = std::find_if(fonts_.begin(), fonts_.end(), same);
     if (found == fonts_.end())
         found = fonts_.emplace(fonts_.end(), font, GdiObject<HFONT>(CreateControlFont(font, dpi)));

@@ -80,10 +80,9 @@ void Form2::CreateControls()
         const RECT rect = ToPixelRect(label.rect, dpi);
         // Every label reports its clicks, so that one that keeps the window open takes them.
         const DWORD wrap = label.wraps ? SS_LEFT : SS_LEFTNOWORDWRAP;
-        const HWND control = CreateWindowExW(0, L"STATIC", Widen(label.text).c_str(),
-                                             WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | wrap, rect.left,
-                                             rect.top, rect.right - rect.left, rect.bottom - rect.top, Window(),
-                                             nullptr, instance_, nullptr);
+        const HWND control = CreateWindowExW(
+            0, L"STATIC", Widen(label.text).c_str(), WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | wrap, rect.left,
+            rect.top, rect.right - rect.left, rect.bottom - rect.top, Window(), nullptr, instance_, nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         labels_.emplace_back(&label, control);
     }
@@ -120,7 +119,8 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 Hide();
         }
         return 0;
-    case WM_LBUTTONDOWN: Hide(); return 0;
+    // A click on the window's own background hides it, and so does its close box: "关于" shows it again.
+    case WM_LBUTTONDOWN:
     case WM_CLOSE: Hide(); return 0;
     default: return DefWindowProcW(Window(), message, wParam, lParam);
     }

@@ -31,7 +31,8 @@ void WindowFieldSet::write(int index, const std::string& text)
 
 void WindowFieldSet::message(const std::string& text)
 {
-    MessageBoxW(GetAncestor(field(engine::field::kWholeA), GA_ROOT), Widen(text).c_str(), Widen(product::kName).c_str(), MB_OK);
+    MessageBoxW(GetAncestor(field(engine::field::kWholeA), GA_ROOT), Widen(text).c_str(), Widen(product::kName).c_str(),
+                MB_OK);
 }
 
 } // namespace ui::win32
