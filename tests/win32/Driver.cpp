@@ -1,7 +1,7 @@
 // Drives the real velmo-calc.exe from outside, as a user does, through the Win32 API: real
-// key presses and clicks (SendInput), the controls found by their class and their place at
-// 96 DPI, the fields read with WM_GETTEXT, message boxes found by their class "#32770".
-// Usage: velmo-driver <velmo-calc.exe>. Every process it starts it ends by its handle.
+// key presses and clicks (SendInput, the pointer placed with SetCursorPos), the controls found by their class and their
+// place at 96 DPI, the fields read with WM_GETTEXT, message boxes found by their class "#32770". Usage: velmo-driver
+// <velmo-calc.exe>. Every process it starts it ends by its handle.
 #include "AboutWindow.h"
 #include "Dpi.h"
 #include "MainWindow.h"
@@ -251,23 +251,19 @@ void ClickAt(const Program& program, HWND window, int x, int y)
     if (std::abs(at.x - last.x) <= nearby && std::abs(at.y - last.y) <= nearby)
         at.x -= 2 * nearby;
     last = at;
-    INPUT mouse[3]{};
-    for (INPUT& input : mouse)
-        input.type = INPUT_MOUSE;
-    mouse[0].mi.dx = at.x * 65536 / GetSystemMetrics(SM_CXSCREEN) + 1;
-    mouse[0].mi.dy = at.y * 65536 / GetSystemMetrics(SM_CYSCREEN) + 1;
-    mouse[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    mouse[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    mouse[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     // The pointer moves through the X server, which may report an earlier place late: the
     // button goes down only once the pointer is where it was sent and the program has seen it.
-    Send({mouse[0]});
+    SetCursorPos(at.x, at.y);
     program.Settle();
     WaitUntil([at] {
         POINT now;
         return GetCursorPos(&now) && now.x == at.x && now.y == at.y;
     });
-    Send({mouse[1], mouse[2]});
+    INPUT button[2]{};
+    button[0].type = button[1].type = INPUT_MOUSE;
+    button[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    button[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    Send({button[0], button[1]});
     program.Settle();
 }
 
