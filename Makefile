@@ -9,7 +9,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test test-windows package run bench bench-windows fuzz lint install uninstall clean
+.PHONY: all deps configure build test test-windows package package-windows run bench bench-windows fuzz lint install uninstall clean
 
 all: build
 
@@ -35,6 +35,14 @@ test-windows:
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
 	@lintian --fail-on error $(BUILD_DIR)/velmo-calc_*_amd64.deb
+
+# build-windows/x86_64-release/velmo-calc-<version>-setup.exe (NSIS) and -win64.zip.
+package-windows:
+	@bash scripts/install-deps.sh --windows
+	@cmake -S . -B build-windows/x86_64-release -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+		-DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVELMO_BUILD_BENCH=ON --log-level=WARNING
+	@cmake --build build-windows/x86_64-release -j $(JOBS) --target package-windows
+	@ls build-windows/x86_64-release/velmo-calc-*-setup.exe build-windows/x86_64-release/velmo-calc-*-win64.zip
 
 run: build
 	@bash scripts/run.sh $(BUILD_DIR)

@@ -15,7 +15,8 @@ packages=(
   dpkg-dev lintian appstream
 )
 if [ "${1:-}" = "--windows" ]; then
-  packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine wine64 wine64-preloader fonts-wine)
+  packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine wine64 wine64-preloader fonts-wine
+    nsis locales)
 fi
 
 missing=()
@@ -25,11 +26,18 @@ for p in "${packages[@]}"; do
   fi
 done
 
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Wine names files in the host's character set: the programs under wine need a Chinese UTF-8
+# locale for Chinese folder names, and for wine's own texts in Chinese.
+if [ "${1:-}" = "--windows" ] && ! locale -a 2> /dev/null | grep -q -x -i 'zh_CN.utf8'; then
+  echo "Generating the zh_CN.UTF-8 locale"
+  $sudo localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+fi

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds, without running, the engine's tests for 32-bit Windows; then cross-builds the
-# program, the engine's tests and the program's driver for 64-bit Windows and runs them
-# through CTest under wine, on a private X display, with a Chinese locale. Fails unless every
-# test ran and passed.
+# program, its installer, the engine's tests and the program's driver for 64-bit Windows and
+# runs them through CTest under wine, on a private X display, with a Chinese locale. Fails
+# unless every test ran and passed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -31,6 +31,7 @@ echo "windows: i686 engine tests built"
 
 configure x86_64
 cmake --build "$root/x86_64" -j "$jobs" > /dev/null
+cmake --build "$root/x86_64" --target package-windows > /dev/null # what the installer test installs
 
 source scripts/x-session.sh
 source scripts/wine-session.sh

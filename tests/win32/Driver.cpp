@@ -116,7 +116,8 @@ public:
         startup.cb = sizeof(startup);
         std::wstring commandLine = L"\"" + ProgramPath + L"\"";
         CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_);
-        WaitUntil([this] { return (form1 = Window(L"VelmoForm1")) != nullptr; });
+        // Input goes to the foreground window, which the new window becomes a moment after it shows.
+        WaitUntil([this] { return (form1 = Window(L"VelmoForm1")) && GetForegroundWindow() == form1; });
         AttachThreadInput(GetCurrentThreadId(), process_.dwThreadId, TRUE);
         Settle();
         picture1 = FindWindowExW(form1, nullptr, L"VelmoPictureBox", nullptr);
@@ -326,6 +327,7 @@ std::string Perform(const Program& program, const std::string& step)
         GetClientRect(field, &box);
         if (program.Focus() != "t" + parts[0]) // a click at the right end leaves the caret after the text
             ClickAt(program, field, box.right - 3, box.bottom / 2);
+        WaitUntil([&] { return program.Focus() == "t" + parts[0]; });
         Type(field, Widen(parts[1]));
     } else {
         PostMessageW(program.Control(step), BM_CLICK, 0, 0);
