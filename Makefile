@@ -34,7 +34,7 @@ test-windows:
 # build/velmo-calc_<version>_amd64.deb, checked with lintian.
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
-	@lintian --fail-on error $(BUILD_DIR)/velmo-calc_*_amd64.deb
+	@lintian --fail-on error,warning $(BUILD_DIR)/velmo-calc_*_amd64.deb
 
 # build-windows/x86_64-release/velmo-calc-<version>-setup.exe (NSIS) and -win64.zip.
 package-windows:

@@ -16,6 +16,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window's font list names Noto Serif CJK SC, which draws "×" and "÷" as large as "＋";
+# Qt's Chinese catalog puts the fields' context menu in Chinese.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.example.com/velmo)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for mixed numbers (${VELMO_NAME})")
 set(CPACK_PACKAGE_DESCRIPTION "Type two mixed numbers, choose an operation and read the result as a reduced
