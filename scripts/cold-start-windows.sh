@@ -10,11 +10,7 @@ cmake --build "$build" -j "$(nproc)" --target velmo-calc velmo-bare-window velmo
 echo "velmo-calc.exe: $(stat -c %s "$build/app/velmo-calc.exe") bytes," \
   "importing $(x86_64-w64-mingw32-objdump -p "$build/app/velmo-calc.exe" | sed -n 's/.*DLL Name: //p' | sort | paste -s -d ' ')"
 
-source scripts/x-session.sh
 source scripts/wine-session.sh
-pids=()
-trap 'stop_wine; end_session' EXIT
-start_x_server 800x600x24
-start_wine
+start_wine_session
 in_chinese wine "$build/bench/velmo-cold-start.exe" "${ROUNDS:-15}" "$build/app/velmo-calc.exe" VelmoForm1 \
   "$build/bench/velmo-bare-window.exe" VelmoBareWindow

@@ -33,12 +33,8 @@ configure x86_64
 cmake --build "$root/x86_64" -j "$jobs" > /dev/null
 cmake --build "$root/x86_64" --target package-windows > /dev/null # what the installer test installs
 
-source scripts/x-session.sh
 source scripts/wine-session.sh
-pids=()
-trap 'stop_wine; end_session' EXIT
-start_x_server 800x600x24
-start_wine
+start_wine_session
 run_ctest() { in_chinese ctest --test-dir "$root/x86_64" "$@"; }
 log=$(mktemp)
 run_ctest --output-on-failure -j "$jobs" | tee "$log"

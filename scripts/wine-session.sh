@@ -1,6 +1,7 @@
 # Sourced by the scripts that run the Windows programs under wine: a prefix of their own in
-# build-windows/, set up once and reused, with Chinese text, and wine's own texts in Chinese.
-# Needs x-session.sh for the display the programs show on.
+# build-windows/, set up once and reused, with Chinese text, and wine's own texts in Chinese,
+# on a private display (x-session.sh).
+source "$(dirname "${BASH_SOURCE[0]}")/x-session.sh"
 
 wine_environment() {
   export WINEPREFIX=${WINEPREFIX:-$PWD/build-windows/wineprefix}
@@ -50,4 +51,12 @@ start_wine() {
 stop_wine() {
   wineserver -k 2> /dev/null || true
   wineserver -w 2> /dev/null || true
+}
+
+# The display and wine on it, both ended when the calling script ends.
+start_wine_session() {
+  pids=()
+  trap 'stop_wine; end_session' EXIT
+  start_x_server 800x600x24
+  start_wine
 }

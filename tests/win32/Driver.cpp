@@ -388,14 +388,22 @@ void ChooseFromMenu(const Program& program, const char* keys)
         PressKey(program, key);
 }
 
+// 帮助 > 关于; returns the About window once it is in front, where the program puts it.
+HWND OpenAbout(const Program& program)
+{
+    ChooseFromMenu(program, "Right Down");
+    HWND about = nullptr;
+    WaitUntil([&] { return (about = program.Window(L"VelmoForm2")) && GetForegroundWindow() == about; });
+    return about;
+}
+
 void UseTheMenus()
 {
     Program program;
     Perform(program, "1:5");
     ChooseFromMenu(program, "Down");
     Expect("t1 after 功能 > 新运算", TextOf(program.Control("t1")), "");
-    ChooseFromMenu(program, "Right Down");
-    Expect("帮助 > 关于", program.Window(L"VelmoForm2") ? "shown" : "none", "shown");
+    Expect("帮助 > 关于", OpenAbout(program) ? "shown" : "none", "shown");
     ChooseFromMenu(program, "Down Down");
     Expect("功能 > 退出, the About window open", program.Ended() ? "ended" : "running", "ended");
     Report("the menus by the keyboard");
@@ -409,8 +417,7 @@ void ClickTheAboutWindow()
     Program program;
     const ui::Label picture{"Picture1", "", layout::kPicture};
     for (const ui::Label& part : {layout::kLabels[0], picture, layout::kLabels[5]}) { // Label3, Picture1, Label5
-        ChooseFromMenu(program, "Right Down");
-        const HWND about = program.Window(L"VelmoForm2");
+        const HWND about = OpenAbout(program);
         ClickCentre(program, about, ui::win32::ToPixelRect(part.rect, ui::kStandardDpi));
         Expect("a click on " + std::string(part.name), IsWindowVisible(about) ? "open" : "hidden",
                part.clickHides ? "hidden" : "open");

@@ -222,6 +222,8 @@ void Form1::LayOut(UINT dpi)
     }
     picture1_.SetLines(std::move(bars));
 
+    // The fonts in use go only once every control has its new one.
+    const std::vector<std::pair<Font, GdiObject<HFONT>>> previousFonts = std::move(fonts_);
     fonts_.clear();
     for (const auto& [control, window] : controls_) {
         const RECT rect = ToPixelRect(control->rect, dpi);
