@@ -223,13 +223,14 @@ void Form1::LayOut(UINT dpi)
     picture1_.SetLines(std::move(bars));
 
     // The fonts in use go only once every control has its new one.
-    const std::vector<std::pair<Font, GdiObject<HFONT>>> previousFonts = std::move(fonts_);
+    std::vector<std::pair<Font, GdiObject<HFONT>>> previousFonts = std::move(fonts_);
     fonts_.clear();
     for (const auto& [control, window] : controls_) {
         const RECT rect = ToPixelRect(control->rect, dpi);
         MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
         SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control->font, dpi)), TRUE);
     }
+    previousFonts.clear();
 }
 
 // Controls of one size and weight share one font.
