@@ -9,7 +9,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test test-windows package package-windows run bench bench-windows fuzz lint install uninstall clean
+.PHONY: all deps configure build test test-windows package windows-release package-windows run bench bench-windows fuzz lint install uninstall clean
 
 all: build
 
@@ -36,13 +36,17 @@ package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
 	@lintian --fail-on error,warning $(BUILD_DIR)/velmo-calc_*_amd64.deb
 
-# build-windows/x86_64-release/velmo-calc-<version>-setup.exe (NSIS) and -win64.zip.
-package-windows:
+# The Windows program as it ships: Release, for 64-bit Windows, in build-windows/x86_64-release.
+WINDOWS_RELEASE := build-windows/x86_64-release
+windows-release:
 	@bash scripts/install-deps.sh --windows
-	@cmake -S . -B build-windows/x86_64-release -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
+	@cmake -S . -B $(WINDOWS_RELEASE) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
 		-DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVELMO_BUILD_BENCH=ON --log-level=WARNING
-	@cmake --build build-windows/x86_64-release -j $(JOBS) --target package-windows
-	@ls build-windows/x86_64-release/velmo-calc-*-setup.exe build-windows/x86_64-release/velmo-calc-*-win64.zip
+
+# velmo-calc-<version>-setup.exe (NSIS) and velmo-calc-<version>-win64.zip, in $(WINDOWS_RELEASE).
+package-windows: windows-release
+	@cmake --build $(WINDOWS_RELEASE) -j $(JOBS) --target package-windows
+	@ls $(WINDOWS_RELEASE)/velmo-calc-*-setup.exe $(WINDOWS_RELEASE)/velmo-calc-*-win64.zip
 
 run: build
 	@bash scripts/run.sh $(BUILD_DIR)
@@ -53,9 +57,8 @@ bench: build
 	@bash scripts/cold-start.sh $(BUILD_DIR)
 
 # The Windows program's size, cold start under wine against a bare Win32 window, and memory.
-bench-windows:
-	@bash scripts/install-deps.sh --windows
-	@bash scripts/cold-start-windows.sh
+bench-windows: windows-release
+	@bash scripts/cold-start-windows.sh $(WINDOWS_RELEASE)
 
 lint: build
 	@bash scripts/install-deps.sh --windows

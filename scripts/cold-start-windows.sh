@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # The Windows program as a user gets it (Release, stripped): its size, and its cold start to a
 # mapped window under wine against a bare Win32 window, in the same run, with its memory.
+# Usage: scripts/cold-start-windows.sh <configured release build folder> (make bench-windows)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=$(pwd)/build-windows/x86_64-release
-cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
-  -DBUILD_TESTING=OFF -DVELMO_BUILD_BENCH=ON --log-level=WARNING
+build=$(cd "$1" && pwd)
 cmake --build "$build" -j "$(nproc)" --target velmo-calc velmo-bare-window velmo-cold-start > /dev/null
 echo "velmo-calc.exe: $(stat -c %s "$build/app/velmo-calc.exe") bytes," \
   "importing $(x86_64-w64-mingw32-objdump -p "$build/app/velmo-calc.exe" | sed -n 's/.*DLL Name: //p' | sort | paste -s -d ' ')"
