@@ -39,12 +39,13 @@ run_ctest() { in_chinese ctest --test-dir "$root/x86_64" "$@"; }
 log=$(mktemp)
 run_ctest --output-on-failure -j "$jobs" | tee "$log"
 # The driver's own count of what it checked in the program.
-sed -n 's/^\([0-9]* passed, [0-9]* failed\)$/windows: velmo-calc.exe under wine: \1/p' \
-  "$root/x86_64/Testing/Temporary/LastTest.log"
+awk '/Testing: windows_program$/ { on = 1 } on && /^\[  (PASSED|FAILED)  \]/ { print "windows: velmo-calc.exe under wine:", $0 }
+  /"windows_program" end time/ { on = 0 }' "$root/x86_64/Testing/Temporary/LastTest.log"
 listed=$(run_ctest -N | sed -n 's/^Total Tests: //p')
 ran=$(sed -n 's/.*tests failed out of \([0-9]*\)$/\1/p' "$log")
 rm -f "$log"
-if [ "${listed:-0}" -lt 20 ] || [ "${ran:-0}" != "$listed" ]; then
+# The engine's property test, the engine compiled alone, the driver and the installer test.
+if [ "${listed:-0}" -lt 4 ] || [ "${ran:-0}" != "$listed" ]; then
   echo "windows: expected every one of ${listed:-0} tests to run, ${ran:-0} ran"
   exit 1
 fi

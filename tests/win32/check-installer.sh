@@ -17,9 +17,7 @@ fail() { echo "installer: $*" >&2; exit 1; }
 
 install() {
   wine "$setup" /S
-  for file in velmo-calc.exe uninstall.exe LICENSE.txt readme.txt; do
-    [ -f "$dir/$file" ] || fail "no $file in $dir"
-  done
+  for file in velmo-calc.exe uninstall.exe LICENSE.txt readme.txt; do [ -f "$dir/$file" ] || fail "no $file in $dir"; done
   [ -f "$shortcut" ] || fail "no Start-menu shortcut"
   [ "$(value DisplayName)" = "$name" ] || fail "DisplayName is '$(value DisplayName)'"
   [ "$(value DisplayVersion)" = "$2" ] || fail "DisplayVersion is '$(value DisplayVersion)'"
@@ -34,8 +32,7 @@ install first "$(basename "$setup" | sed 's/velmo-calc-\(.*\)-setup.exe/\1/')"
 wine start /unix "$shortcut"
 wait_for 20 "the program started from its shortcut to show its window" \
   xdotool search --onlyvisible --name "^$name V"
-pid=$(program)
-kill "$pid"
+kill "$(program)"
 wait_for 10 "the started program to end" test -z "$(program)"
 echo "installer: the shortcut starts the program"
 install second "$(value DisplayVersion)"
