@@ -38,14 +38,15 @@ start_wine_session
 run_ctest() { in_chinese ctest --test-dir "$root/x86_64" "$@"; }
 log=$(mktemp)
 run_ctest --output-on-failure -j "$jobs" | tee "$log"
-# The driver's own count of what it checked in the program.
-awk '/Testing: windows_program$/ { on = 1 } on && /^\[  (PASSED|FAILED)  \]/ { print "windows: velmo-calc.exe under wine:", $0 }
-  /"windows_program" end time/ { on = 0 }' "$root/x86_64/Testing/Temporary/LastTest.log"
+# The driver's own count of what it checked in the program, at each scale.
+awk '/Testing: windows_(program|scales)$/ { on = 1 } on && /^\[  (PASSED|FAILED)  \]/ { print "windows: velmo-calc.exe under wine:", $0 }
+  /"windows_(program|scales)" end time/ { on = 0 }' "$root/x86_64/Testing/Temporary/LastTest.log"
 listed=$(run_ctest -N | sed -n 's/^Total Tests: //p')
 ran=$(sed -n 's/.*tests failed out of \([0-9]*\)$/\1/p' "$log")
 rm -f "$log"
-# The engine's property test, the engine compiled alone, the driver and the installer test.
-if [ "${listed:-0}" -lt 4 ] || [ "${ran:-0}" != "$listed" ]; then
+# The engine's property test, the engine compiled alone, the driver at 96 DPI and at the other
+# scales, and the installer test.
+if [ "${listed:-0}" -lt 5 ] || [ "${ran:-0}" != "$listed" ]; then
   echo "windows: expected every one of ${listed:-0} tests to run, ${ran:-0} ran"
   exit 1
 fi

@@ -57,6 +57,6 @@ stop_wine() {
 start_wine_session() {
   pids=()
   trap 'stop_wine; end_session' EXIT
-  start_x_server 800x600x24
+  start_x_server 1920x1200x24
   start_wine
 }

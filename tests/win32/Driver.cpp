@@ -1,7 +1,8 @@
 // Drives the real velmo-calc.exe from outside, as a user does, through the Win32 API: real
 // key presses and clicks (SendInput, the pointer placed with SetCursorPos), the controls found by their class and their
-// place at 96 DPI, the fields read with WM_GETTEXT, message boxes found by their class "#32770". Every process it
-// starts it ends by its handle.
+// place at the screen's DPI, the fields read with WM_GETTEXT and by a screen reader's MSAA, the windows' pixels read
+// off the screen, message boxes found by their class "#32770". Every process it starts it ends by its handle.
+#include "AboutWindow.h"
 #include "Dpi.h"
 #include "MainWindow.h"
 #include "UserStories.h"
@@ -11,6 +12,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -62,8 +64,19 @@ std::string Where(HWND window, HWND container)
     return Where(rect);
 }
 
-// A described rectangle, where it lies at 96 DPI.
-const auto Described = [](const ui::TwipsRect& rect) { return Where(ui::win32::ToPixelRect(rect, ui::kStandardDpi)); };
+// The driver sees the screen in its real pixels, as the program does.
+[[maybe_unused]] const bool kDpiAware = SetProcessDPIAware();
+
+UINT ScreenDpi()
+{
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return static_cast<UINT>(dpi);
+}
+
+// A described rectangle, where it lies at the screen's DPI.
+const auto Described = [](const ui::TwipsRect& rect) { return Where(ui::win32::ToPixelRect(rect, ScreenDpi())); };
 
 std::vector<ui::Control> DescribedControls()
 {
@@ -188,7 +201,8 @@ void PressKey(const Program& program, std::string key)
 {
     // clang-format off
     static const std::map<std::string, WORD> kNamed{{"Backspace", VK_BACK}, {"Return", VK_RETURN}, {"Enter", VK_RETURN},
-        {"Escape", VK_ESCAPE}, {"Tab", VK_TAB}, {"Left", VK_LEFT}, {"Delete", VK_DELETE}, {"Home", VK_HOME}};
+        {"Escape", VK_ESCAPE}, {"Tab", VK_TAB}, {"Left", VK_LEFT}, {"Delete", VK_DELETE}, {"Home", VK_HOME},
+        {"F10", VK_F10}, {"Right", VK_RIGHT}, {"Down", VK_DOWN}};
     // clang-format on
     const bool ctrl = key.rfind("Ctrl+", 0) == 0;
     key.erase(0, ctrl ? 5 : 0);
@@ -320,10 +334,75 @@ TEST_P(Story, ShowsWhatItSays)
 
 INSTANTIATE_TEST_SUITE_P(UserStories, Story, testing::Range<std::size_t>(0, support::kUserStories.size()));
 
-// The window, its picture and every control as described.
+// How far a pixel on the screen is from a colour, in the channel furthest off.
+int Distance(COLORREF a, COLORREF b)
+{
+    return std::max({std::abs(GetRValue(a) - GetRValue(b)), std::abs(GetGValue(a) - GetGValue(b)),
+                     std::abs(GetBValue(a) - GetBValue(b))});
+}
+
+// Where a picture's pixels, at 96 DPI from its top-left corner, show on the screen that
+// `window` is on: the bitmap's own colours, scaled as the window is. Each point lies where no
+// control covers the picture.
+std::string PixelsOff(HWND window, const char* bitmapFile, std::initializer_list<POINT> points)
+{
+    const auto bitmap = static_cast<HBITMAP>(LoadImageA(nullptr, bitmapFile, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    const HDC screen = GetDC(nullptr), source = CreateCompatibleDC(screen);
+    const HGDIOBJ previous = SelectObject(source, bitmap);
+    std::string off;
+    for (const POINT point : points) {
+        POINT at{ui::win32::ScaleFromStandard(point.x, ScreenDpi()), ui::win32::ScaleFromStandard(point.y, ScreenDpi())};
+        ClientToScreen(window, &at);
+        if (Distance(GetPixel(screen, at.x, at.y), GetPixel(source, point.x, point.y)) > 4)
+            off += std::to_string(point.x) + "," + std::to_string(point.y) + " ";
+    }
+    SelectObject(source, previous);
+    DeleteDC(source);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(bitmap);
+    return off;
+}
+
+// The rows of a column of the screen, from `top` for `rows`, that are the text colour: "1 at 64".
+std::string DarkRows(HWND window, int x, int top, int rows)
+{
+    const HDC screen = GetDC(nullptr);
+    std::string dark;
+    for (int y = top; y < top + rows; ++y) {
+        POINT at{x, y};
+        ClientToScreen(window, &at);
+        if (GetPixel(screen, at.x, at.y) == GetSysColor(COLOR_WINDOWTEXT))
+            dark += std::to_string(y) + " ";
+    }
+    ReleaseDC(nullptr, screen);
+    return dark;
+}
+
+// What a screen reader names a control, through MSAA from this process.
+std::string AccessibleName(HWND control)
+{
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&accessible))))
+        return "(no accessible object)";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    const std::string text = SUCCEEDED(accessible->get_accName(self, &name)) && name ? Narrow(name) : "";
+    SysFreeString(name);
+    accessible->Release();
+    return text;
+}
+
+// The window, its picture and every control as described, at the screen's DPI: the picture
+// drawn scaled to fill its box, each bar as thick as the DPI asks.
 TEST(MainWindow, IsAsDescribed)
 {
     namespace layout = ui::main_window;
+    if (const char* expected = std::getenv("VELMO_EXPECTED_DPI")) {
+        ASSERT_EQ(ScreenDpi(), static_cast<UINT>(std::atoi(expected)));
+    }
     Program program;
     RECT client;
     GetClientRect(program.form1, &client);
@@ -334,6 +413,72 @@ TEST(MainWindow, IsAsDescribed)
         const HWND window = program.Control(std::string(control.name));
         EXPECT_EQ(window ? TextOf(window) : "not found at " + Described(control.rect), control.caption) << control.name;
     }
+    std::string off;
+    EXPECT_TRUE(WaitUntil([&] {
+        return (off = PixelsOff(program.picture1, VELMO_ASSETS_DIR "/background.bmp",
+                                {{4, 365}, {100, 362}, {188, 365}, {188, 200}, {188, 20}}))
+            .empty();
+    })) << "the background differs at " << off;
+    const RECT bar = ui::win32::ToPixelBar(layout::kFractionBars[1], ScreenDpi());
+    std::string expected;
+    for (LONG y = bar.top; y < bar.bottom; ++y)
+        expected += std::to_string(y) + " ";
+    EXPECT_EQ(DarkRows(program.picture1, (bar.left + bar.right) / 2, bar.top - 3, 6 + bar.bottom - bar.top), expected);
+}
+
+// Tab walks the controls in their z-order, which is the described tab order.
+TEST(MainWindow, TabOrderIsTheZOrder)
+{
+    Program program;
+    std::vector<ui::Control> controls = DescribedControls();
+    std::stable_sort(controls.begin(), controls.end(), [](auto& a, auto& b) { return a.tabIndex < b.tabIndex; });
+    std::string described, walked;
+    for (const ui::Control& control : controls)
+        described += control.tabStop ? std::string(control.name) + " " : "";
+    HWND at = program.Control("t1");
+    for (std::size_t i = 0; i < controls.size(); ++i, at = GetNextDlgTabItem(program.form1, at, FALSE)) {
+        const auto named = std::find_if(program.controls.begin(), program.controls.end(),
+                                        [at](const auto& entry) { return entry.second == at; });
+        walked += named == program.controls.end() ? "? " : named->first + " ";
+        if (i > 0 && at == program.Control("t1"))
+            break;
+    }
+    EXPECT_EQ(walked, described + "t1 ");
+}
+
+// A screen reader reads each field by its role and each button by its caption.
+TEST(MainWindow, ScreenReaderNamesEveryControl)
+{
+    Program program;
+    CoInitialize(nullptr);
+    for (const ui::Control& control : DescribedControls()) {
+        const std::string_view name = control.name.front() == 't' ? control.accessibleName : control.caption;
+        EXPECT_EQ(AccessibleName(program.Control(std::string(control.name))), name) << control.name;
+    }
+    CoUninitialize();
+}
+
+// "关于" by the keyboard alone opens the About window beside the main window, as described.
+TEST(AboutWindow, OpensBesideTheMainWindow)
+{
+    namespace layout = ui::about_window;
+    Program program;
+    for (const char* key : {"F10", "Right", "Down", "Enter"})
+        PressKey(program, key);
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (about = program.Window(L"VelmoForm2")) && GetForegroundWindow() == about; }));
+    RECT client, frame, main, overlap;
+    GetClientRect(about, &client);
+    EXPECT_EQ(Where(client), Described(layout::kClientArea));
+    const HWND picture = FindWindowExW(about, nullptr, L"VelmoPictureBox", nullptr);
+    EXPECT_EQ(Where(picture, about), Described(layout::kPicture));
+    GetWindowRect(about, &frame);
+    GetWindowRect(program.form1, &main);
+    EXPECT_FALSE(IntersectRect(&overlap, &frame, &main)) << Where(frame) << " covers " << Where(main);
+    std::string off;
+    EXPECT_TRUE(WaitUntil([&] {
+        return (off = PixelsOff(picture, VELMO_ASSETS_DIR "/about.bmp", {{4, 4}, {130, 240}, {70, 128}})).empty();
+    })) << "the picture differs at " << off;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "Dpi.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ui::win32 {
@@ -7,12 +8,15 @@ namespace ui::win32 {
 namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
+using SystemParametersInfoForDpiFunction = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 
-GetDpiForWindowFunction LookUpGetDpiForWindow()
+// A function of user32 that older Windows lack, or null there.
+template <typename Function> Function LookUp(const char* name)
 {
-    const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+    const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
     // Through the generic function type, which every function pointer converts from without a warning.
-    return reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void (*)()>(found));
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
 }
 
 UINT ScreenDpi()
@@ -27,7 +31,7 @@ UINT ScreenDpi()
 
 UINT WindowDpi(HWND window)
 {
-    static const GetDpiForWindowFunction getDpiForWindow = LookUpGetDpiForWindow();
+    static const auto getDpiForWindow = LookUp<GetDpiForWindowFunction>("GetDpiForWindow");
     return window && getDpiForWindow ? getDpiForWindow(window) : ScreenDpi();
 }
 
@@ -38,9 +42,42 @@ RECT ToPixelRect(const TwipsRect& rect, UINT dpi)
     return {left, top, left + ToPixels(rect.width, scale), top + ToPixels(rect.height, scale)};
 }
 
+RECT ToPixelBar(const TwipsLine& line, UINT dpi)
+{
+    const int scale = static_cast<int>(dpi);
+    const int thickness = std::max(1, ScaleFromStandard(1, dpi));
+    const int top = ToPixels(line.y1, scale) - (thickness - 1) / 2;
+    return {ToPixels(line.x1, scale), top, ToPixels(line.x2, scale) + 1, top + thickness};
+}
+
+int ScaleFromStandard(int pixels, UINT dpi)
+{
+    return MulDiv(pixels, static_cast<int>(dpi), kStandardDpi);
+}
+
 LONG FontHeight(const Font& font, UINT dpi)
 {
     return -std::lround(font.points * dpi / 72.0);
+}
+
+LOGFONTW MessageFont(UINT dpi)
+{
+    static const auto forDpi = LookUp<SystemParametersInfoForDpiFunction>("SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi))
+        return metrics.lfMessageFont;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    metrics.lfMessageFont.lfHeight
+        = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), static_cast<int>(ScreenDpi()));
+    return metrics.lfMessageFont;
+}
+
+int SystemMetric(int index, UINT dpi)
+{
+    static const auto forDpi = LookUp<GetSystemMetricsForDpiFunction>("GetSystemMetricsForDpi");
+    return forDpi ? forDpi(index, dpi)
+                  : MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(ScreenDpi()));
 }
 
 } // namespace ui::win32

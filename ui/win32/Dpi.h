@@ -7,14 +7,27 @@
 
 namespace ui::win32 {
 
-// The dots per inch a window is shown at. GetDpiForWindow (Windows 10) is looked up at run
-// time; on Windows 7 and 8 the screen's one DPI holds for every window.
+// The dots per inch a window is shown at. The per-window functions of Windows 10 are looked up
+// at run time; on Windows 7 and 8 the screen's one DPI holds for every window.
 UINT WindowDpi(HWND window);
 
 // A described rectangle in pixels at a DPI.
 RECT ToPixelRect(const TwipsRect& rect, UINT dpi);
 
+// A described horizontal bar as the rectangle it fills at a DPI: about a pixel thick for every
+// 96 DPI, its ends included.
+RECT ToPixelBar(const TwipsLine& line, UINT dpi);
+
+// A length of pixels at 96 DPI, at another DPI.
+int ScaleFromStandard(int pixels, UINT dpi);
+
 // A font's height in pixels at a DPI, as LOGFONT takes it (negative: the em height).
 LONG FontHeight(const Font& font, UINT dpi);
+
+// The platform's default font, the one message boxes use, at a DPI.
+LOGFONTW MessageFont(UINT dpi);
+
+// A system metric (SM_CXICON...) at a DPI.
+int SystemMetric(int index, UINT dpi);
 
 } // namespace ui::win32

@@ -90,16 +90,27 @@ bool IsButton(HWND window)
     return std::wstring_view(name) == L"Button";
 }
 
-} // namespace
-
-void Form1::ConfigureClass(WNDCLASSEXW& windowClass)
+bool IsFieldId(int id)
 {
-    windowClass.hIcon = static_cast<HICON>(
-        LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(VELMO_ICON), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-    windowClass.hIconSm
-        = static_cast<HICON>(LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(VELMO_ICON), IMAGE_ICON,
-                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    return id >= kFirstFieldId && id < kFirstFieldId + engine::field::kCount;
 }
+
+// Every field and button with its identifier, in tab order.
+std::vector<std::pair<const Control*, int>> InTabOrder()
+{
+    std::vector<std::pair<const Control*, int>> controls;
+    for (std::size_t i = 0; i < layout::kFields.size(); ++i)
+        controls.emplace_back(&layout::kFields[i], kFirstFieldId + static_cast<int>(i));
+    for (std::size_t i = 0; i < layout::kOperatorButtons.size(); ++i)
+        controls.emplace_back(&layout::kOperatorButtons[i], kFirstOperatorId + static_cast<int>(i));
+    controls.emplace_back(&layout::kEquals, kEqualsId);
+    controls.emplace_back(&layout::kNew, kNewId);
+    std::stable_sort(controls.begin(), controls.end(),
+                     [](const auto& a, const auto& b) { return a.first->tabIndex < b.first->tabIndex; });
+    return controls;
+}
+
+} // namespace
 
 Form1::Form1(HINSTANCE instance)
     : instance_(instance)
@@ -150,26 +161,32 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(Window(), message, wParam, lParam);
 }
 
+// Created in tab order: the dialog manager's Tab, a screen reader's object navigation and its
+// labels all follow the order the controls were created in.
 void Form1::CreateControls()
 {
     background_ = GdiObject<HBITMAP>(static_cast<HBITMAP>(
         LoadImageW(instance_, MAKEINTRESOURCEW(VELMO_BACKGROUND), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    picture1_.Create(instance_, Window(), background_.get(), {});
-    for (std::size_t i = 0; i < t_.size(); ++i) {
-        const Control& control = layout::kFields[i];
-        const DWORD style = ES_LEFT | ES_AUTOHSCROLL | (control.readOnly ? ES_READONLY : 0);
-        t_[i] = CreateControl(control, L"EDIT", style, WS_EX_CLIENTEDGE, kFirstFieldId + static_cast<int>(i));
-        SendMessageW(t_[i], EM_SETLIMITTEXT, 0, 0); // as many digits as are typed or pasted
-        DigitFilter::Install(t_[i], static_cast<int>(i));
+    picture1_.Create(instance_, Window(), background_.get());
+    for (const auto& [control, id] : InTabOrder()) {
+        if (IsFieldId(id))
+            CreateField(*control, id - kFirstFieldId);
+        else
+            CreateControl(*control, L"BUTTON", BS_PUSHBUTTON, 0, id);
     }
-    for (std::size_t i = 0; i < layout::kOperatorButtons.size(); ++i)
-        CreateControl(layout::kOperatorButtons[i], L"BUTTON", BS_PUSHBUTTON, 0, kFirstOperatorId + static_cast<int>(i));
-    CreateControl(layout::kEquals, L"BUTTON", BS_PUSHBUTTON, 0, kEqualsId);
-    CreateControl(layout::kNew, L"BUTTON", BS_PUSHBUTTON, 0, kNewId);
-    std::stable_sort(controls_.begin(), controls_.end(),
-                     [](const auto& a, const auto& b) { return a.first->tabIndex < b.first->tabIndex; });
-    CreateTooltip();
     focus_ = t_[engine::field::kWholeA];
+}
+
+void Form1::CreateField(const Control& control, int index)
+{
+    // A screen reader names a field after the label just before it, shown or not.
+    CreateWindowExW(0, L"STATIC", Widen(control.accessibleName).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0,
+                    picture1_.Window(), nullptr, instance_, nullptr);
+    const DWORD style = ES_LEFT | ES_AUTOHSCROLL | (control.readOnly ? ES_READONLY : 0);
+    const HWND field = CreateControl(control, L"EDIT", style, WS_EX_CLIENTEDGE, kFirstFieldId + index);
+    SendMessageW(field, EM_SETLIMITTEXT, 0, 0); // as many digits as are typed or pasted
+    DigitFilter::Install(field, index);
+    t_[static_cast<std::size_t>(index)] = field;
 }
 
 HWND Form1::CreateControl(const Control& control, PCWSTR windowClass, DWORD style, DWORD exStyle, int id)
@@ -182,6 +199,7 @@ HWND Form1::CreateControl(const Control& control, PCWSTR windowClass, DWORD styl
     return window;
 }
 
+// Made when a field first has a tip to show: until then no tooltip is needed.
 void Form1::CreateTooltip()
 {
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
@@ -211,16 +229,11 @@ void Form1::LayOut(UINT dpi)
     SetWindowPos(Window(), nullptr, (work.left + work.right - width) / 2, (work.top + work.bottom - height) / 2, width,
                  height, SWP_NOZORDER | SWP_NOACTIVATE);
 
-    const RECT picture = ToPixelRect(layout::kPicture, dpi);
-    MoveWindow(picture1_.Window(), picture.left, picture.top, picture.right - picture.left,
-               picture.bottom - picture.top, FALSE);
-    std::vector<POINT> bars;
-    for (const TwipsLine& bar : layout::kFractionBars) {
-        const RECT line = ToPixelRect({bar.x1, bar.y1, bar.x2 - bar.x1, bar.y2 - bar.y1}, dpi);
-        bars.push_back({line.left, line.top});
-        bars.push_back({line.right, line.bottom});
-    }
-    picture1_.SetLines(std::move(bars));
+    std::vector<RECT> bars;
+    for (const TwipsLine& bar : layout::kFractionBars)
+        bars.push_back(ToPixelBar(bar, dpi));
+    picture1_.LayOut(ToPixelRect(layout::kPicture, dpi), dpi, std::move(bars));
+    SetIcons(dpi);
 
     // The fonts in use go only once every control has its new one.
     std::vector<std::pair<Font, GdiObject<HFONT>>> previousFonts = std::move(fonts_);
@@ -231,6 +244,18 @@ void Form1::LayOut(UINT dpi)
         SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control->font, dpi)), TRUE);
     }
     previousFonts.clear();
+}
+
+// The window's icons at the sizes the DPI asks for; the ones they replace go once the window has them.
+void Form1::SetIcons(UINT dpi)
+{
+    for (const auto& [which, metric] : {std::pair{ICON_SMALL, SM_CXSMICON}, std::pair{ICON_BIG, SM_CXICON}}) {
+        const int size = SystemMetric(metric, dpi);
+        GdiObject<HICON> icon(
+            static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(VELMO_ICON), IMAGE_ICON, size, size, 0)));
+        SendMessageW(Window(), WM_SETICON, which, reinterpret_cast<LPARAM>(icon.get()));
+        icons_[which] = std::move(icon);
+    }
 }
 
 // Controls of one size and weight share one font.
@@ -267,7 +292,7 @@ void Form1::Run(Command command)
     case Command::NewCalculation: ClearFields(); break;
     // "退出" ends the program at once: the message loop ends, and no window is closed first.
     case Command::Exit: PostQuitMessage(0); break;
-    case Command::About: form2_.Show(); break;
+    case Command::About: form2_.Show(Window()); break;
     }
 }
 
@@ -293,7 +318,7 @@ void Form1::ShowExplanation()
 void Form1::ShowWholeText(int index)
 {
     const HWND field = t_[static_cast<std::size_t>(index)];
-    if (!field || !tooltip_)
+    if (!field)
         return;
     const std::string text = WindowText(field);
     const std::wstring wide = Widen(text);
@@ -308,6 +333,10 @@ void Form1::ShowWholeText(int index)
     const bool cut = Calculator::IsCut(extent.cx, box.right - box.left);
 
     std::wstring tooltip = Widen(calculator_.fieldTooltip(index, text, cut));
+    if (!tooltip_ && tooltip.empty())
+        return;
+    if (!tooltip_)
+        CreateTooltip();
     TOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.hwnd = picture1_.Window();
@@ -322,36 +351,13 @@ bool Form1::TranslateKeys(MSG& message)
         return false;
     if (TranslateAcceleratorW(Window(), accelerators_, &message))
         return true;
-    if (message.message != WM_KEYDOWN)
-        return false;
-    if (message.wParam == VK_TAB) {
-        MoveFocus(GetKeyState(VK_SHIFT) < 0);
-        return true;
-    }
     const bool modified = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_SHIFT) < 0;
-    if (message.wParam == VK_RETURN && !modified && IsButton(message.hwnd)) {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && !modified && IsButton(message.hwnd)) {
         SendMessageW(message.hwnd, BM_CLICK, 0, 0);
         return true;
     }
-    return false;
-}
-
-// To the next control in the tab order that takes the focus, around at the ends; a field
-// reached this way has its text selected, as in a dialog.
-void Form1::MoveFocus(bool backwards)
-{
-    std::vector<HWND> stops;
-    for (const auto& [control, window] : controls_) {
-        if (control->tabStop)
-            stops.push_back(window);
-    }
-    const auto current = std::find(stops.begin(), stops.end(), GetFocus());
-    const std::ptrdiff_t count = static_cast<std::ptrdiff_t>(stops.size());
-    const std::ptrdiff_t at = current == stops.end() ? (backwards ? 0 : -1) : current - stops.begin();
-    const HWND next = stops[static_cast<std::size_t>((at + (backwards ? count - 1 : 1)) % count)];
-    SetFocus(next);
-    if (!IsButton(next))
-        SendMessageW(next, EM_SETSEL, 0, -1);
+    // Tab and Shift+Tab through the tab order, a field reached so with its text selected.
+    return IsDialogMessageW(Window(), &message);
 }
 
 } // namespace ui::win32

@@ -21,22 +21,24 @@ namespace ui::win32 {
 class Form1 : public BaseWindow<Form1> {
 public:
     static constexpr PCWSTR kClassName = L"VelmoForm1";
-    static void ConfigureClass(WNDCLASSEXW& windowClass);
 
     explicit Form1(HINSTANCE instance);
     ~Form1() override;
 
     bool Create();
-    // The keys the window takes before a control sees them: the accelerator, Tab and Shift+Tab
-    // through the tab order, and Enter on a focused button. True when the key was taken.
+    // The keys the window takes before a control sees them: the accelerator, Enter on a focused
+    // button, and what the dialog manager does (Tab and Shift+Tab). True when the message was
+    // taken, and dispatched if it had to be.
     bool TranslateKeys(MSG& message);
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CreateControls();
+    void CreateField(const Control& control, int index);
     HWND CreateControl(const Control& control, PCWSTR windowClass, DWORD style, DWORD exStyle, int id);
     void CreateTooltip();
     void LayOut(UINT dpi);
+    void SetIcons(UINT dpi);
     HFONT FontFor(const Font& font, UINT dpi);
     void OnCommand(int id, int notification);
 
@@ -45,15 +47,15 @@ private:
     void ClearFields();
     void ShowExplanation();
     void ShowWholeText(int index);
-    void MoveFocus(bool backwards);
 
     HINSTANCE instance_;
     Calculator calculator_;
     PictureBox picture1_;
     GdiObject<HBITMAP> background_;
     std::array<HWND, engine::field::kCount> t_{};
-    std::vector<std::pair<const Control*, HWND>> controls_; // fields and buttons, in tab order once laid out
+    std::vector<std::pair<const Control*, HWND>> controls_; // fields and buttons, in tab order
     std::vector<std::pair<Font, GdiObject<HFONT>>> fonts_;  // at the window's DPI
+    std::array<GdiObject<HICON>, 2> icons_;                 // ICON_SMALL and ICON_BIG
     HWND tooltip_ = nullptr;
     HACCEL accelerators_ = nullptr;
     HWND focus_ = nullptr; // given back when the window is activated again

@@ -3,7 +3,10 @@
 #include "AboutWindow.h"
 #include "Dpi.h"
 #include "Resources.h"
+#include "ScreenRect.h"
 #include "WideText.h"
+
+#include <utility>
 
 namespace ui::win32 {
 
@@ -15,24 +18,21 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 // A dialog frame draws no icon in the caption.
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
-RECT CentredFrame(const RECT& client)
+// The frame at a DPI, beside the main window within the work area of the main window's screen.
+RECT FrameBeside(HWND mainWindow, UINT dpi)
 {
-    RECT frame = client;
+    RECT frame = ToPixelRect(layout::kClientArea, dpi);
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-    RECT work;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    const int left = (work.left + work.right - width) / 2, top = (work.top + work.bottom - height) / 2;
-    return {left, top, left + width, top + height};
-}
-
-// The platform's default font: the one message boxes use.
-HFONT CreateDefaultFont()
-{
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    return CreateFontIndirectW(&metrics.lfMessageFont);
+    RECT main;
+    GetWindowRect(mainWindow, &main);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const ScreenRect placed = PlaceBeside({main.left, main.top, main.right - main.left, main.bottom - main.top},
+                                          frame.right - frame.left, frame.bottom - frame.top,
+                                          {work.left, work.top, work.right - work.left, work.bottom - work.top});
+    return {placed.left, placed.top, placed.right(), placed.bottom()};
 }
 
 } // namespace
@@ -47,13 +47,11 @@ Form2::Form2(HINSTANCE instance)
 {
 }
 
-void Form2::Show()
+void Form2::Show(HWND mainWindow)
 {
-    if (!Window()) {
-        const UINT dpi = WindowDpi(nullptr);
+    if (!Window())
         Create(instance_, Widen(layout::kCaption).c_str(), kStyle, kExStyle,
-               CentredFrame(ToPixelRect(layout::kClientArea, dpi)), nullptr);
-    }
+               FrameBeside(mainWindow, WindowDpi(mainWindow)), nullptr);
     ShowWindow(Window(), SW_SHOW);
     SetForegroundWindow(Window());
 }
@@ -71,21 +69,33 @@ void Form2::Hide()
 
 void Form2::CreateControls()
 {
-    const UINT dpi = WindowDpi(Window());
     picture_ = GdiObject<HBITMAP>(static_cast<HBITMAP>(
         LoadImageW(instance_, MAKEINTRESOURCEW(VELMO_ABOUT_PICTURE), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    picture1_.Create(instance_, Window(), picture_.get(), ToPixelRect(layout::kPicture, dpi));
-    font_ = GdiObject<HFONT>(CreateDefaultFont());
+    picture1_.Create(instance_, Window(), picture_.get());
     for (const Label& label : layout::kLabels) {
-        const RECT rect = ToPixelRect(label.rect, dpi);
         // Every label reports its clicks, so that one that keeps the window open takes them.
         const DWORD wrap = label.wraps ? SS_LEFT : SS_LEFTNOWORDWRAP;
-        const HWND control = CreateWindowExW(
-            0, L"STATIC", Widen(label.text).c_str(), WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | wrap, rect.left,
-            rect.top, rect.right - rect.left, rect.bottom - rect.top, Window(), nullptr, instance_, nullptr);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        const HWND control
+            = CreateWindowExW(0, L"STATIC", Widen(label.text).c_str(),
+                              WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | wrap, 0, 0, 0, 0, Window(), nullptr,
+                              instance_, nullptr);
         labels_.emplace_back(&label, control);
     }
+    LayOut(WindowDpi(Window()));
+}
+
+// The picture, the labels and their font at a DPI; the font they had goes once each has the new one.
+void Form2::LayOut(UINT dpi)
+{
+    picture1_.LayOut(ToPixelRect(layout::kPicture, dpi), dpi);
+    const LOGFONTW message = MessageFont(dpi);
+    GdiObject<HFONT> font(CreateFontIndirectW(&message));
+    for (const auto& [label, control] : labels_) {
+        const RECT rect = ToPixelRect(label->rect, dpi);
+        MoveWindow(control, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    }
+    font_ = std::move(font);
 }
 
 const Label* Form2::FindLabel(HWND control) const
@@ -111,6 +121,13 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE: CreateControls(); return 0;
+    case WM_DPICHANGED: {
+        LayOut(HIWORD(wParam));
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(Window(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
     case WM_CTLCOLORSTATIC: return ColourLabel(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_COMMAND:
         if (HIWORD(wParam) == STN_CLICKED) {

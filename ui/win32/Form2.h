@@ -11,7 +11,7 @@
 namespace ui::win32 {
 
 // The About window as a native window, as ui/AboutWindow.h describes it: modeless, without
-// owner, created on first use and hidden by a click.
+// owner, created on first use beside the main window and hidden by a click.
 class Form2 : public BaseWindow<Form2> {
 public:
     static constexpr PCWSTR kClassName = L"VelmoForm2";
@@ -19,12 +19,14 @@ public:
 
     explicit Form2(HINSTANCE instance);
 
-    void Show();
+    // Shown where the user left it; the first time beside `mainWindow`.
+    void Show(HWND mainWindow);
     void Destroy();
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CreateControls();
+    void LayOut(UINT dpi);
     void Hide();
     const Label* FindLabel(HWND control) const;
     LRESULT ColourLabel(HDC context, HWND control) const;

@@ -7,7 +7,7 @@
 
 namespace ui::win32 {
 
-// Owns one GDI object (a font, a bitmap, a pen) and deletes it when it goes.
+// Owns one GDI object (a font, a bitmap, a pen) or an icon, and deletes it when it goes.
 template <typename Handle> class GdiObject {
 public:
     GdiObject() = default;
@@ -21,7 +21,13 @@ public:
 
 private:
     struct Delete {
-        void operator()(Handle handle) const { DeleteObject(handle); }
+        void operator()(Handle handle) const
+        {
+            if constexpr (std::is_same_v<Handle, HICON>)
+                DestroyIcon(handle);
+            else
+                DeleteObject(handle);
+        }
     };
     std::unique_ptr<std::remove_pointer_t<Handle>, Delete> handle_;
 };

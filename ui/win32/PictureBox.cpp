@@ -1,21 +1,23 @@
 #include "PictureBox.h"
 
-#include "GdiObject.h"
+#include "Dpi.h"
 
 #include <utility>
 
 namespace ui::win32 {
 
-bool PictureBox::Create(HINSTANCE instance, HWND parent, HBITMAP bitmap, const RECT& rect)
+bool PictureBox::Create(HINSTANCE instance, HWND parent, HBITMAP bitmap)
 {
     bitmap_ = bitmap;
-    return BaseWindow::Create(instance, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, rect,
+    return BaseWindow::Create(instance, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, {},
                               parent);
 }
 
-void PictureBox::SetLines(std::vector<POINT> endpoints)
+void PictureBox::LayOut(const RECT& rect, UINT dpi, std::vector<RECT> bars)
 {
-    lines_ = std::move(endpoints);
+    dpi_ = dpi;
+    bars_ = std::move(bars);
+    MoveWindow(Window(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, FALSE);
     InvalidateRect(Window(), nullptr, FALSE);
 }
 
@@ -41,24 +43,30 @@ void PictureBox::Paint()
     RECT client;
     GetClientRect(Window(), &client);
     FillRect(target, &client, GetSysColorBrush(COLOR_BTNFACE));
-    if (bitmap_) {
-        const HDC source = CreateCompatibleDC(target);
-        const HGDIOBJ previous = SelectObject(source, bitmap_);
-        BITMAP size{};
-        GetObjectW(bitmap_, sizeof(size), &size);
-        BitBlt(target, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
-        SelectObject(source, previous);
-        DeleteDC(source);
-    }
-    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT)));
-    const HGDIOBJ previousPen = SelectObject(target, pen.get());
-    for (std::size_t i = 0; i + 1 < lines_.size(); i += 2) {
-        MoveToEx(target, lines_[i].x, lines_[i].y, nullptr);
-        // LineTo leaves out the last pixel, which the bar includes.
-        LineTo(target, lines_[i + 1].x + 1, lines_[i + 1].y);
-    }
-    SelectObject(target, previousPen);
+    if (bitmap_)
+        DrawBitmap(target);
+    for (const RECT& bar : bars_)
+        FillRect(target, &bar, GetSysColorBrush(COLOR_WINDOWTEXT));
     EndPaint(Window(), &paint);
+}
+
+// At 96 DPI pixel for pixel; at any other, smoothed to the size the picture has there.
+void PictureBox::DrawBitmap(HDC target) const
+{
+    const HDC source = CreateCompatibleDC(target);
+    const HGDIOBJ previous = SelectObject(source, bitmap_);
+    BITMAP size{};
+    GetObjectW(bitmap_, sizeof(size), &size);
+    if (dpi_ == kStandardDpi) {
+        BitBlt(target, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+    } else {
+        SetStretchBltMode(target, HALFTONE);
+        SetBrushOrgEx(target, 0, 0, nullptr);
+        StretchBlt(target, 0, 0, ScaleFromStandard(size.bmWidth, dpi_), ScaleFromStandard(size.bmHeight, dpi_), source,
+                   0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    }
+    SelectObject(source, previous);
+    DeleteDC(source);
 }
 
 } // namespace ui::win32

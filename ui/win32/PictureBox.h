@@ -6,22 +6,26 @@
 
 namespace ui::win32 {
 
-// A child window that draws a bitmap unscaled from its top-left corner, clipped at its edges,
-// with straight lines over it and under its child controls. It hands its children's
-// notifications and every click on itself to its parent, as if the controls sat there.
+// A child window that draws a bitmap from its top-left corner, clipped at its edges, at the
+// size it has at the window's DPI (unscaled at 96), with bars over it and under its child
+// controls. It hands its children's notifications and every click on itself to its parent, as
+// if the controls sat there.
 class PictureBox : public BaseWindow<PictureBox> {
 public:
     static constexpr PCWSTR kClassName = L"VelmoPictureBox";
 
-    bool Create(HINSTANCE instance, HWND parent, HBITMAP bitmap, const RECT& rect);
-    void SetLines(std::vector<POINT> endpoints); // pairs of points, in pixels
+    bool Create(HINSTANCE instance, HWND parent, HBITMAP bitmap);
+    // Its place in the parent, the DPI it draws the bitmap at, and the bars, all in pixels.
+    void LayOut(const RECT& rect, UINT dpi, std::vector<RECT> bars = {});
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Paint();
+    void DrawBitmap(HDC target) const;
 
     HBITMAP bitmap_ = nullptr; // owned by the window that shows it
-    std::vector<POINT> lines_;
+    UINT dpi_ = 0;
+    std::vector<RECT> bars_;
 };
 
 } // namespace ui::win32

@@ -1,0 +1,60 @@
+#include "ScreenRect.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+
+namespace ui {
+
+namespace {
+
+// Where a box `size` long starts so that it lies within [low, high), as near `wanted` as it
+// can; at `low` when it is longer than that.
+int Within(int wanted, int size, int low, int high)
+{
+    return std::max(low, std::min(wanted, high - size));
+}
+
+bool Inside(const ScreenRect& box, const ScreenRect& area)
+{
+    return box.left >= area.left && box.top >= area.top && box.right() <= area.right()
+        && box.bottom() <= area.bottom();
+}
+
+int Overlap(const ScreenRect& a, const ScreenRect& b)
+{
+    const int width = std::min(a.right(), b.right()) - std::max(a.left, b.left);
+    const int height = std::min(a.bottom(), b.bottom()) - std::max(a.top, b.top);
+    return width > 0 && height > 0 ? width * height : 0;
+}
+
+} // namespace
+
+ScreenRect PlaceBeside(const ScreenRect& main, int width, int height, const ScreenRect& workArea)
+{
+    const int top = Within(main.top, height, workArea.top, workArea.bottom());
+    const int centred = main.left + (main.width - width) / 2;
+    const std::array<ScreenRect, 4> sides{{
+        {main.right(), top, width, height},
+        {main.left - width, top, width, height},
+        {centred, main.bottom(), width, height},
+        {centred, main.top - height, width, height},
+    }};
+    for (const ScreenRect& side : {sides[0], sides[1]}) {
+        if (Inside(side, workArea))
+            return side;
+    }
+    ScreenRect best;
+    int least = INT_MAX;
+    for (const ScreenRect& side : sides) {
+        const ScreenRect moved{Within(side.left, width, workArea.left, workArea.right()),
+                               Within(side.top, height, workArea.top, workArea.bottom()), width, height};
+        if (const int covered = Overlap(moved, main); covered < least) {
+            least = covered;
+            best = moved;
+        }
+    }
+    return best;
+}
+
+} // namespace ui
