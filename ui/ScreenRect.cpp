@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <utility>
 
 namespace ui {
 
@@ -17,8 +18,7 @@ int Within(int wanted, int size, int low, int high)
 
 bool Inside(const ScreenRect& box, const ScreenRect& area)
 {
-    return box.left >= area.left && box.top >= area.top && box.right() <= area.right()
-        && box.bottom() <= area.bottom();
+    return box.left >= area.left && box.top >= area.top && box.right() <= area.right() && box.bottom() <= area.bottom();
 }
 
 int Overlap(const ScreenRect& a, const ScreenRect& b)
@@ -30,7 +30,8 @@ int Overlap(const ScreenRect& a, const ScreenRect& b)
 
 } // namespace
 
-ScreenRect PlaceBeside(const ScreenRect& main, int width, int height, const ScreenRect& workArea)
+ScreenRect PlaceBeside(const ScreenRect& main, const ScreenRect& fields, int width, int height,
+                       const ScreenRect& workArea)
 {
     const int top = Within(main.top, height, workArea.top, workArea.bottom());
     const int centred = main.left + (main.width - width) / 2;
@@ -45,11 +46,11 @@ ScreenRect PlaceBeside(const ScreenRect& main, int width, int height, const Scre
             return side;
     }
     ScreenRect best;
-    int least = INT_MAX;
+    std::pair least{INT_MAX, INT_MAX};
     for (const ScreenRect& side : sides) {
         const ScreenRect moved{Within(side.left, width, workArea.left, workArea.right()),
                                Within(side.top, height, workArea.top, workArea.bottom()), width, height};
-        if (const int covered = Overlap(moved, main); covered < least) {
+        if (const std::pair covered{Overlap(moved, fields), Overlap(moved, main)}; covered < least) {
             least = covered;
             best = moved;
         }

@@ -13,8 +13,9 @@ struct ScreenRect {
 
 // Where the About window opens, `width` by `height` with its frame: beside the main window's
 // frame, to its right where the work area has room, else to its left; else wherever within the
-// work area it covers least of the main window. Its top is the main window's, as far as the
-// work area allows.
-ScreenRect PlaceBeside(const ScreenRect& main, int width, int height, const ScreenRect& workArea);
+// work area it covers least of `fields` (the main window's fields), then of the main window.
+// Its top is the main window's, as far as the work area allows.
+ScreenRect PlaceBeside(const ScreenRect& main, const ScreenRect& fields, int width, int height,
+                       const ScreenRect& workArea);
 
 } // namespace ui

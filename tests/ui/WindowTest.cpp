@@ -5,6 +5,7 @@
 #include "Form2.h"
 #include "MainWindow.h"
 #include "PictureBox.h"
+#include "ScreenRect.h"
 #include "UserStories.h"
 
 #include <QtTest>
@@ -219,6 +220,9 @@ private slots:
         about->setPalette(QPalette(Qt::green, Qt::gray, Qt::white, Qt::black, Qt::gray, Qt::red, Qt::white,
                                    QColor(0x20, 0x30, 0x40), Qt::gray));
         QCOMPARE(showAbout(), about); // "关于" again shows the same window
+        for (int i = 1; i <= 10; ++i) // beside the main window, over none of its fields
+            QVERIFY(!about->frameGeometry().intersects(
+                QRect(Field(*form_, i)->mapToGlobal(QPoint()), QSize(Field(*form_, i)->size()))));
         const QString name = QString::fromLatin1(QTest::currentDataTag());
         QWidget* part = name == QStringLiteral("Form2") ? about : about->findChild<QWidget*>(name);
         QTEST(part == about ? QRect(QPoint(), about->size()) : part->geometry(), "rect");
@@ -235,6 +239,35 @@ private slots:
         QCOMPARE(about->childAt(QPoint(4, 4)), nullptr);
         QTest::mouseClick(part, Qt::LeftButton, {}, part == about ? QPoint(4, 4) : part->rect().center());
         QTEST(!about->isVisible(), "clickHides");
+    }
+
+    // Where the About window first opens, from the main window's frame and the work area.
+    void placeBeside_data()
+    {
+        for (const char* column : {"main", "fields", "work", "placed"})
+            QTest::addColumn<QRect>(column);
+        QTest::newRow("room on the right") << QRect(100, 100, 200, 400) << QRect(110, 150, 170, 340)
+                                           << QRect(0, 0, 1000, 800) << QRect(300, 100, 300, 250);
+        QTest::newRow("room on the left only") << QRect(600, 100, 200, 400) << QRect(610, 150, 170, 340)
+                                               << QRect(0, 0, 1000, 800) << QRect(300, 100, 300, 250);
+        QTest::newRow("top within the work area") << QRect(100, 500, 200, 300) << QRect(110, 550, 170, 240)
+                                                  << QRect(0, 0, 1000, 700) << QRect(300, 450, 300, 250);
+        QTest::newRow("below, neither side has room") << QRect(250, 100, 300, 400) << QRect(260, 150, 270, 340)
+                                                      << QRect(0, 0, 800, 800) << QRect(250, 500, 300, 250);
+        QTest::newRow("clear of the fields before the frame") << QRect(300, 100, 200, 400) << QRect(302, 150, 178, 340)
+                                                              << QRect(5, 0, 785, 600) << QRect(490, 100, 300, 250);
+        QTest::newRow("no room anywhere: covers least")
+            << QRect(0, 0, 200, 400) << QRect(10, 50, 170, 340) << QRect(0, 0, 400, 400) << QRect(100, 0, 300, 250);
+    }
+
+    void placeBeside()
+    {
+        QFETCH(QRect, main);
+        QFETCH(QRect, work);
+        QFETCH(QRect, fields);
+        const auto onScreen = [](QRect r) { return ui::ScreenRect{r.x(), r.y(), r.width(), r.height()}; };
+        const ui::ScreenRect placed = ui::PlaceBeside(onScreen(main), onScreen(fields), 300, 250, onScreen(work));
+        QTEST(QRect(placed.left, placed.top, placed.width, placed.height), "placed");
     }
 
     // The About window has no owner; left open, it would keep the program running.

@@ -351,7 +351,8 @@ std::string PixelsOff(HWND window, const char* bitmapFile, std::initializer_list
     const HGDIOBJ previous = SelectObject(source, bitmap);
     std::string off;
     for (const POINT point : points) {
-        POINT at{ui::win32::ScaleFromStandard(point.x, ScreenDpi()), ui::win32::ScaleFromStandard(point.y, ScreenDpi())};
+        POINT at{ui::win32::ScaleFromStandard(point.x, ScreenDpi()),
+                 ui::win32::ScaleFromStandard(point.y, ScreenDpi())};
         ClientToScreen(window, &at);
         if (Distance(GetPixel(screen, at.x, at.y), GetPixel(source, point.x, point.y)) > 4)
             off += std::to_string(point.x) + "," + std::to_string(point.y) + " ";
@@ -418,7 +419,8 @@ TEST(MainWindow, IsAsDescribed)
         return (off = PixelsOff(program.picture1, VELMO_ASSETS_DIR "/background.bmp",
                                 {{4, 365}, {100, 362}, {188, 365}, {188, 200}, {188, 20}}))
             .empty();
-    })) << "the background differs at " << off;
+    })) << "the background differs at "
+        << off;
     const RECT bar = ui::win32::ToPixelBar(layout::kFractionBars[1], ScreenDpi());
     std::string expected;
     for (LONG y = bar.top; y < bar.bottom; ++y)
@@ -478,7 +480,8 @@ TEST(AboutWindow, OpensBesideTheMainWindow)
     std::string off;
     EXPECT_TRUE(WaitUntil([&] {
         return (off = PixelsOff(picture, VELMO_ASSETS_DIR "/about.bmp", {{4, 4}, {130, 240}, {70, 128}})).empty();
-    })) << "the picture differs at " << off;
+    })) << "the picture differs at "
+        << off;
 }
 
 } // namespace

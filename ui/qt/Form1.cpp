@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 #include "PictureBox.h"
 #include "PushButton.h"
+#include "ScreenRect.h"
 
 #include <QAction>
 #include <QApplication>
@@ -200,13 +201,29 @@ void Form1::showWholeText(int index)
     field->setToolTip(QString::fromStdString(calculator_.fieldTooltip(index, field->text().toStdString(), cut)));
 }
 
+// The first time beside this window; after that where the user left it.
 void Form1::showAbout()
 {
-    if (!form2_)
+    if (!form2_) {
         form2_ = std::make_unique<Form2>();
+        form2_->move(besideThis(form2_->size()));
+    }
     form2_->show();
     form2_->raise();
     form2_->activateWindow();
+}
+
+// Where a window of this client size goes beside this one, its frame taken as wide as this one's.
+QPoint Form1::besideThis(QSize client) const
+{
+    const auto onScreen = [](const QRect& rect) { return ScreenRect{rect.x(), rect.y(), rect.width(), rect.height()}; };
+    QRect fields;
+    for (int i = engine::field::kWholeA; i <= engine::field::kDecimal; ++i)
+        fields |= QRect(t(i)->mapToGlobal(QPoint()), t(i)->size());
+    const QSize frame = client + (frameGeometry().size() - geometry().size());
+    const ScreenRect placed = PlaceBeside(onScreen(frameGeometry()), onScreen(fields), frame.width(), frame.height(),
+                                          onScreen(screen()->availableGeometry()));
+    return {placed.left, placed.top};
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -50,6 +50,7 @@ private:
     void showExplanation();
     void showWholeText(int index);
     void showAbout();
+    QPoint besideThis(QSize client) const;
     void exitProgram();
 
     Calculator calculator_;

@@ -292,8 +292,19 @@ void Form1::Run(Command command)
     case Command::NewCalculation: ClearFields(); break;
     // "退出" ends the program at once: the message loop ends, and no window is closed first.
     case Command::Exit: PostQuitMessage(0); break;
-    case Command::About: form2_.Show(Window()); break;
+    case Command::About: form2_.Show(Window(), FieldsOnScreen()); break;
     }
+}
+
+// The box around t(1)..t(10), in screen pixels.
+RECT Form1::FieldsOnScreen() const
+{
+    RECT fields{}, field;
+    for (int i = engine::field::kWholeA; i <= engine::field::kDecimal; ++i) {
+        GetWindowRect(t_[static_cast<std::size_t>(i)], &field);
+        UnionRect(&fields, &fields, &field);
+    }
+    return fields;
 }
 
 void Form1::Evaluate()

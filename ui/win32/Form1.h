@@ -43,6 +43,7 @@ private:
     void OnCommand(int id, int notification);
 
     void Run(Command command);
+    RECT FieldsOnScreen() const;
     void Evaluate();
     void ClearFields();
     void ShowExplanation();

@@ -18,8 +18,13 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 // A dialog frame draws no icon in the caption.
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
+ScreenRect OnScreen(const RECT& rect)
+{
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
 // The frame at a DPI, beside the main window within the work area of the main window's screen.
-RECT FrameBeside(HWND mainWindow, UINT dpi)
+RECT FrameBeside(HWND mainWindow, const RECT& fields, UINT dpi)
 {
     RECT frame = ToPixelRect(layout::kClientArea, dpi);
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
@@ -28,10 +33,8 @@ RECT FrameBeside(HWND mainWindow, UINT dpi)
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     GetMonitorInfoW(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
-    const ScreenRect placed = PlaceBeside({main.left, main.top, main.right - main.left, main.bottom - main.top},
-                                          frame.right - frame.left, frame.bottom - frame.top,
-                                          {work.left, work.top, work.right - work.left, work.bottom - work.top});
+    const ScreenRect placed = PlaceBeside(OnScreen(main), OnScreen(fields), frame.right - frame.left,
+                                          frame.bottom - frame.top, OnScreen(monitor.rcWork));
     return {placed.left, placed.top, placed.right(), placed.bottom()};
 }
 
@@ -47,11 +50,11 @@ Form2::Form2(HINSTANCE instance)
 {
 }
 
-void Form2::Show(HWND mainWindow)
+void Form2::Show(HWND mainWindow, const RECT& fields)
 {
     if (!Window())
         Create(instance_, Widen(layout::kCaption).c_str(), kStyle, kExStyle,
-               FrameBeside(mainWindow, WindowDpi(mainWindow)), nullptr);
+               FrameBeside(mainWindow, fields, WindowDpi(mainWindow)), nullptr);
     ShowWindow(Window(), SW_SHOW);
     SetForegroundWindow(Window());
 }
@@ -75,10 +78,9 @@ void Form2::CreateControls()
     for (const Label& label : layout::kLabels) {
         // Every label reports its clicks, so that one that keeps the window open takes them.
         const DWORD wrap = label.wraps ? SS_LEFT : SS_LEFTNOWORDWRAP;
-        const HWND control
-            = CreateWindowExW(0, L"STATIC", Widen(label.text).c_str(),
-                              WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | wrap, 0, 0, 0, 0, Window(), nullptr,
-                              instance_, nullptr);
+        const HWND control = CreateWindowExW(0, L"STATIC", Widen(label.text).c_str(),
+                                             WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | wrap, 0, 0, 0, 0,
+                                             Window(), nullptr, instance_, nullptr);
         labels_.emplace_back(&label, control);
     }
     LayOut(WindowDpi(Window()));

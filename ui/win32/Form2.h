@@ -19,8 +19,9 @@ public:
 
     explicit Form2(HINSTANCE instance);
 
-    // Shown where the user left it; the first time beside `mainWindow`.
-    void Show(HWND mainWindow);
+    // Shown where the user left it; the first time beside `mainWindow`, clear of its `fields`
+    // (in screen pixels).
+    void Show(HWND mainWindow, const RECT& fields);
     void Destroy();
 
 private:

@@ -9,8 +9,7 @@ namespace ui::win32 {
 bool PictureBox::Create(HINSTANCE instance, HWND parent, HBITMAP bitmap)
 {
     bitmap_ = bitmap;
-    return BaseWindow::Create(instance, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, {},
-                              parent);
+    return BaseWindow::Create(instance, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, {}, parent);
 }
 
 void PictureBox::LayOut(const RECT& rect, UINT dpi, std::vector<RECT> bars)
