@@ -56,7 +56,7 @@ bench: build
 	@$(BUILD_DIR)/bench/velmo-window-bench
 	@bash scripts/cold-start.sh $(BUILD_DIR)
 
-# The Windows program's size, cold start under wine against a bare Win32 window, and memory.
+# The Windows program's size, cold start under wine against the floor window, and memory.
 bench-windows: windows-release
 	@bash scripts/cold-start-windows.sh $(WINDOWS_RELEASE)
 

@@ -65,16 +65,18 @@ int wmain(int argc, wchar_t* argv[])
     if (argc != 6)
         return 2;
     const int rounds = std::stoi(argv[1]);
-    std::vector<double> program, yardstick, memory;
+    std::vector<double> program, yardstick, memory, yardstickMemory;
     for (int i = 0; i < rounds; ++i) {
-        const Start start = StartOnce(argv[2], argv[3]);
+        const Start start = StartOnce(argv[2], argv[3]), floor = StartOnce(argv[4], argv[5]);
         program.push_back(start.milliseconds);
         memory.push_back(start.residentMiB);
-        yardstick.push_back(StartOnce(argv[4], argv[5]).milliseconds);
+        yardstick.push_back(floor.milliseconds);
+        yardstickMemory.push_back(floor.residentMiB);
     }
-    const double ours = Median(program), bare = Median(yardstick);
-    std::printf("cold start to a mapped window under wine, median of %d: velmo-calc.exe %.0f ms, bare Win32 window "
-                "%.0f ms, ratio %.2f; velmo-calc.exe resident memory %.1f MiB\n",
-                rounds, ours, bare, ours / bare, Median(memory));
+    const double ours = Median(program), floor = Median(yardstick);
+    const double resident = Median(memory), floorResident = Median(yardstickMemory);
+    std::printf("cold start to a mapped window under wine, median of %d: velmo-calc.exe %.0f ms, floor window %.0f ms, "
+                "ratio %.2f; resident memory %.1f MiB against %.1f MiB, %+.1f MiB\n",
+                rounds, ours, floor, ours / floor, resident, floorResident, resident - floorResident);
     return 0;
 }

@@ -202,6 +202,8 @@ HWND Form1::CreateControl(const Control& control, PCWSTR windowClass, DWORD styl
 // Made when a field first has a tip to show: until then no tooltip is needed.
 void Form1::CreateTooltip()
 {
+    const INITCOMMONCONTROLSEX tooltips{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+    InitCommonControlsEx(&tooltips);
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Window(), nullptr, instance_,
                                nullptr);
