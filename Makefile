@@ -9,7 +9,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test test-windows package windows-release package-windows run bench bench-windows fuzz lint install uninstall clean
+.PHONY: all deps configure build test test-windows mutate-windows package windows-release package-windows run bench bench-windows fuzz lint install uninstall clean
 
 all: build
 
@@ -30,6 +30,13 @@ test: build
 test-windows:
 	@bash scripts/install-deps.sh --windows
 	@bash scripts/test-windows.sh
+
+# Mutation of the Windows front end, each mutant driven under wine (scripts/mutate-windows.sh).
+MUTATION_SEED ?= 1
+MUTATION_SAMPLE ?= 30
+mutate-windows:
+	@bash scripts/install-deps.sh --windows
+	@bash scripts/mutate-windows.sh $(MUTATION_SEED) $(MUTATION_SAMPLE)
 
 # build/velmo-calc_<version>_amd64.deb, checked with lintian.
 package: build

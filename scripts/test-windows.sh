@@ -19,11 +19,17 @@ build_gtest() {
 }
 
 configure() {
-  local arch=$1
+  local arch=$1 folder=${2:-$root/$1}
   build_gtest "$arch"
-  cmake -S . -B "$root/$arch" -DCMAKE_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64-$arch.cmake" -DCMAKE_BUILD_TYPE=Debug \
+  cmake -S . -B "$folder" -DCMAKE_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64-$arch.cmake" -DCMAKE_BUILD_TYPE=Debug \
     -DVELMO_BUILD_BENCH=OFF -DGTest_DIR="$root/gtest-$arch/lib/cmake/GTest" --log-level=WARNING
 }
+
+# --configure-only FOLDER: a 64-bit build folder configured as below, and nothing run.
+if [ "${1:-}" = "--configure-only" ]; then
+  configure x86_64 "$2"
+  exit
+fi
 
 configure i686
 cmake --build "$root/i686" -j "$jobs" --target engine_tests > /dev/null

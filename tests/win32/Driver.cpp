@@ -2,11 +2,12 @@
 // key presses and clicks (SendInput, the pointer placed with SetCursorPos), the controls found by their class and their
 // place at the screen's DPI, the fields read with WM_GETTEXT and by a screen reader's MSAA, the windows' pixels read
 // off the screen, message boxes found by their class "#32770". Every process it starts it ends by its handle.
+//
+// It reads the description of the windows, never the program's own code: what it expects in
+// pixels it works out from the twips itself.
 #include "AboutWindow.h"
-#include "Dpi.h"
 #include "MainWindow.h"
 #include "UserStories.h"
-#include "WideText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -24,8 +25,22 @@
 
 namespace {
 
-using ui::win32::Narrow;
-using ui::win32::Widen;
+std::wstring Widen(std::string_view text)
+{
+    std::wstring wide(text.size(), L'\0');
+    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                             wide.data(), static_cast<int>(wide.size()))));
+    return wide;
+}
+
+std::string Narrow(std::wstring_view text)
+{
+    std::string narrow(text.size() * 3, '\0');
+    narrow.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                               narrow.data(), static_cast<int>(narrow.size()), nullptr,
+                                                               nullptr)));
+    return narrow;
+}
 constexpr DWORD kPatienceMs = 10000; // no condition takes this long unless something is wrong
 // A key no control acts on and no keyboard has, so that wine never resets it to match the X
 // server's keyboard (see Program::Settle).
@@ -76,7 +91,20 @@ UINT ScreenDpi()
 }
 
 // A described rectangle, where it lies at the screen's DPI.
-const auto Described = [](const ui::TwipsRect& rect) { return Where(ui::win32::ToPixelRect(rect, ScreenDpi())); };
+RECT InPixels(const ui::TwipsRect& rect)
+{
+    const int dpi = static_cast<int>(ScreenDpi());
+    const int left = ui::ToPixels(rect.left, dpi), top = ui::ToPixels(rect.top, dpi);
+    return {left, top, left + ui::ToPixels(rect.width, dpi), top + ui::ToPixels(rect.height, dpi)};
+}
+
+const auto Described = [](const ui::TwipsRect& rect) { return Where(InPixels(rect)); };
+
+// A length in pixels at 96 DPI, at the screen's.
+int Scaled(int pixels)
+{
+    return MulDiv(pixels, static_cast<int>(ScreenDpi()), ui::kStandardDpi);
+}
 
 std::vector<ui::Control> DescribedControls()
 {
@@ -351,8 +379,7 @@ std::string PixelsOff(HWND window, const char* bitmapFile, std::initializer_list
     const HGDIOBJ previous = SelectObject(source, bitmap);
     std::string off;
     for (const POINT point : points) {
-        POINT at{ui::win32::ScaleFromStandard(point.x, ScreenDpi()),
-                 ui::win32::ScaleFromStandard(point.y, ScreenDpi())};
+        POINT at{Scaled(point.x), Scaled(point.y)};
         ClientToScreen(window, &at);
         if (Distance(GetPixel(screen, at.x, at.y), GetPixel(source, point.x, point.y)) > 4)
             off += std::to_string(point.x) + "," + std::to_string(point.y) + " ";
@@ -421,11 +448,14 @@ TEST(MainWindow, IsAsDescribed)
             .empty();
     })) << "the background differs at "
         << off;
-    const RECT bar = ui::win32::ToPixelBar(layout::kFractionBars[1], ScreenDpi());
+    // About a pixel thick per 96 DPI, from the row the bar's twips fall on.
+    const ui::TwipsLine bar = layout::kFractionBars[1];
+    const int dpi = static_cast<int>(ScreenDpi()), thickness = std::max(1, Scaled(1));
+    const int top = ui::ToPixels(bar.y1, dpi) - (thickness - 1) / 2;
     std::string expected;
-    for (LONG y = bar.top; y < bar.bottom; ++y)
+    for (int y = top; y < top + thickness; ++y)
         expected += std::to_string(y) + " ";
-    EXPECT_EQ(DarkRows(program.picture1, (bar.left + bar.right) / 2, bar.top - 3, 6 + bar.bottom - bar.top), expected);
+    EXPECT_EQ(DarkRows(program.picture1, ui::ToPixels((bar.x1 + bar.x2) / 2, dpi), top - 3, 6 + thickness), expected);
 }
 
 // Tab walks the controls in their z-order, which is the described tab order.

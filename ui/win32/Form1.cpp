@@ -231,9 +231,9 @@ void Form1::LayOut(UINT dpi)
     SetWindowPos(Window(), nullptr, (work.left + work.right - width) / 2, (work.top + work.bottom - height) / 2, width,
                  height, SWP_NOZORDER | SWP_NOACTIVATE);
 
-    std::vector<RECT> bars;
-    for (const TwipsLine& bar : layout::kFractionBars)
-        bars.push_back(ToPixelBar(bar, dpi));
+    std::vector<RECT> bars(layout::kFractionBars.size());
+    std::transform(layout::kFractionBars.begin(), layout::kFractionBars.end(), bars.begin(),
+                   [dpi](const TwipsLine& bar) { return ToPixelBar(bar, dpi); });
     picture1_.LayOut(ToPixelRect(layout::kPicture, dpi), dpi, std::move(bars));
     SetIcons(dpi);
 
