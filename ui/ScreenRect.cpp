@@ -41,10 +41,11 @@ ScreenRect PlaceBeside(const ScreenRect& main, const ScreenRect& fields, int wid
         {centred, main.bottom(), width, height},
         {centred, main.top - height, width, height},
     }};
-    for (const ScreenRect& side : {sides[0], sides[1]}) {
-        if (Inside(side, workArea))
-            return side;
-    }
+    const auto* const leftOrRight = sides.begin() + 2;
+    if (const auto* beside = std::find_if(sides.begin(), leftOrRight,
+                                          [&workArea](const ScreenRect& side) { return Inside(side, workArea); });
+        beside != leftOrRight)
+        return *beside;
     ScreenRect best;
     std::pair least{INT_MAX, INT_MAX};
     for (const ScreenRect& side : sides) {

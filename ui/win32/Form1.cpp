@@ -180,8 +180,9 @@ void Form1::CreateControls()
 void Form1::CreateField(const Control& control, int index)
 {
     // A screen reader names a field after the label just before it, shown or not.
-    CreateWindowExW(0, L"STATIC", Widen(control.accessibleName).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0,
-                    picture1_.Window(), nullptr, instance_, nullptr);
+    // The label lives as long as its parent, like every child window.
+    static_cast<void>(CreateWindowExW(0, L"STATIC", Widen(control.accessibleName).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0,
+                                      0, 0, picture1_.Window(), nullptr, instance_, nullptr));
     const DWORD style = ES_LEFT | ES_AUTOHSCROLL | (control.readOnly ? ES_READONLY : 0);
     const HWND field = CreateControl(control, L"EDIT", style, WS_EX_CLIENTEDGE, kFirstFieldId + index);
     SendMessageW(field, EM_SETLIMITTEXT, 0, 0); // as many digits as are typed or pasted
