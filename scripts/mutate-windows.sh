@@ -27,15 +27,17 @@ scaled=$root/wineprefix-144
   done
   wineserver -k || true
   wineserver -w
-  wineserver -p
+  wineserver -p > /dev/null 2>&1
+  wine cmd /c exit > /dev/null 2>&1
 )
 trap 'WINEPREFIX=$scaled wineserver -k 2> /dev/null || true; stop_wine; end_session' EXIT
 
 driver=$build/tests/win32/velmo-driver.exe
-drive="in_chinese wine $driver --gtest_fail_fast --gtest_brief=1 &&
-  WINEPREFIX=$scaled in_chinese wine $driver --gtest_fail_fast --gtest_brief=1 --gtest_filter='MainWindow.*:AboutWindow.*'"
-export -f in_chinese
+# mutate.py runs it through /bin/sh, where no shell function reaches.
+chinese="env LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8"
+drive="$chinese wine $driver --gtest_fail_fast --gtest_brief=1 &&
+  WINEPREFIX=$scaled $chinese wine $driver --gtest_fail_fast --gtest_brief=1 --gtest_filter='MainWindow.*:AboutWindow.*'"
 # A fault counts as caught only where the unchanged program passes.
-bash -c "$drive" > /dev/null || { echo "mutate-windows: the driver fails on the unchanged program" >&2; exit 1; }
+sh -c "$drive" > /dev/null || { echo "mutate-windows: the driver fails on the unchanged program" >&2; exit 1; }
 python3 "$mutate" --src . --build "$build" --files 'ui/win32/*.cpp' 'app/WinMain.cpp' --seed "$seed" \
-  --sample "$sample" --timeout 240 --test "bash -c \"$drive\""
+  --sample "$sample" --timeout 240 --test "$drive"

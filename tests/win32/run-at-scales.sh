@@ -11,7 +11,10 @@ set_dpi() {
   done
   wineserver -k 2> /dev/null || true
   wineserver -w
-  wineserver -p
+  # The server and wine's services outlive this script: they must hold none of its output, or
+  # whoever reads it would wait for them.
+  wineserver -p > /dev/null 2>&1
+  wine cmd /c exit > /dev/null 2>&1
 }
 trap 'set_dpi 96' EXIT
 for dpi in 120 144 192; do
