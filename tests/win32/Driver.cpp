@@ -3,11 +3,12 @@
 // place at the screen's DPI, the fields read with WM_GETTEXT and by a screen reader's MSAA, the windows' pixels read
 // off the screen, message boxes found by their class "#32770". Every process it starts it ends by its handle.
 //
-// It reads the description of the windows, never the program's own code: what it expects in
-// pixels it works out from the twips itself.
+// It reads the description of the windows, and of the program's code only its text conversion:
+// what it expects in pixels it works out from the twips itself.
 #include "AboutWindow.h"
 #include "MainWindow.h"
 #include "UserStories.h"
+#include "WideText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -25,22 +26,8 @@
 
 namespace {
 
-std::wstring Widen(std::string_view text)
-{
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                             wide.data(), static_cast<int>(wide.size()))));
-    return wide;
-}
-
-std::string Narrow(std::wstring_view text)
-{
-    std::string narrow(text.size() * 3, '\0');
-    narrow.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                               narrow.data(), static_cast<int>(narrow.size()), nullptr,
-                                                               nullptr)));
-    return narrow;
-}
+using ui::win32::Narrow;
+using ui::win32::Widen;
 constexpr DWORD kPatienceMs = 10000; // no condition takes this long unless something is wrong
 // A key no control acts on and no keyboard has, so that wine never resets it to match the X
 // server's keyboard (see Program::Settle).
@@ -458,15 +445,21 @@ TEST(MainWindow, IsAsDescribed)
     EXPECT_EQ(DarkRows(program.picture1, ui::ToPixels((bar.x1 + bar.x2) / 2, dpi), top - 3, 6 + thickness), expected);
 }
 
-// Tab walks the controls in their z-order, which is the described tab order.
-TEST(MainWindow, TabOrderIsTheZOrder)
+// Tab walks the controls in their z-order, which is the described tab order, and a screen
+// reader reads each field by its role and each button by its caption.
+TEST(MainWindow, TabOrderAndNames)
 {
     Program program;
     std::vector<ui::Control> controls = DescribedControls();
     std::stable_sort(controls.begin(), controls.end(), [](auto& a, auto& b) { return a.tabIndex < b.tabIndex; });
     std::string described, walked;
-    for (const ui::Control& control : controls)
+    CoInitialize(nullptr);
+    for (const ui::Control& control : controls) {
         described += control.tabStop ? std::string(control.name) + " " : "";
+        const std::string_view name = control.name.front() == 't' ? control.accessibleName : control.caption;
+        EXPECT_EQ(AccessibleName(program.Control(std::string(control.name))), name) << control.name;
+    }
+    CoUninitialize();
     HWND at = program.Control("t1");
     for (std::size_t i = 0; i < controls.size(); ++i, at = GetNextDlgTabItem(program.form1, at, FALSE)) {
         const auto named = std::find_if(program.controls.begin(), program.controls.end(),
@@ -476,18 +469,6 @@ TEST(MainWindow, TabOrderIsTheZOrder)
             break;
     }
     EXPECT_EQ(walked, described + "t1 ");
-}
-
-// A screen reader reads each field by its role and each button by its caption.
-TEST(MainWindow, ScreenReaderNamesEveryControl)
-{
-    Program program;
-    CoInitialize(nullptr);
-    for (const ui::Control& control : DescribedControls()) {
-        const std::string_view name = control.name.front() == 't' ? control.accessibleName : control.caption;
-        EXPECT_EQ(AccessibleName(program.Control(std::string(control.name))), name) << control.name;
-    }
-    CoUninitialize();
 }
 
 // "关于" by the keyboard alone opens the About window beside the main window, as described.
@@ -512,6 +493,11 @@ TEST(AboutWindow, OpensBesideTheMainWindow)
         return (off = PixelsOff(picture, VELMO_ASSETS_DIR "/about.bmp", {{4, 4}, {130, 240}, {70, 128}})).empty();
     })) << "the picture differs at "
         << off;
+    // A click on the note leaves the window open; one on the title line hides it.
+    for (const ui::Label& label : {layout::kLabels[5], layout::kLabels[0]}) {
+        ClickAt(program, FindWindowExW(about, nullptr, L"Static", Widen(label.text).c_str()), 4, 4);
+        EXPECT_EQ(!IsWindowVisible(about), label.clickHides) << label.name;
+    }
 }
 
 } // namespace
