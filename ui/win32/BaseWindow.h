@@ -6,7 +6,9 @@ namespace ui::win32 {
 
 // One C++ object per native window: the window procedure finds the object that created the
 // window and forwards every message to its HandleMessage. Derived names its window class
-// (kClassName) and may fill in the class's icon, cursor and background (ConfigureClass).
+// (kClassName) and may fill in the class's icon, cursor and background (ConfigureClass). A
+// window moved to a screen of another DPI is laid out again (OnDpiChanged) and takes the frame
+// Windows suggests for it there.
 template <class Derived> class BaseWindow {
 public:
     BaseWindow() = default;
@@ -28,6 +30,7 @@ protected:
     }
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    virtual void OnDpiChanged(UINT) { }
 
     static void ConfigureClass(WNDCLASSEXW&) { }
 
@@ -58,6 +61,13 @@ private:
         }
         if (!self)
             return DefWindowProcW(hwnd, message, wParam, lParam);
+        if (message == WM_DPICHANGED) {
+            self->OnDpiChanged(HIWORD(wParam));
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                         suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
         const LRESULT result = self->HandleMessage(message, wParam, lParam);
         if (message == WM_NCDESTROY) {
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);

@@ -5,15 +5,10 @@
 
 namespace ui::win32 {
 
-namespace {
-
-constexpr UINT_PTR kSubclassId = 1;
-
-} // namespace
-
 void DigitFilter::Install(HWND field, int index)
 {
-    SetWindowSubclass(field, FieldProc, kSubclassId, static_cast<DWORD_PTR>(index));
+    // The subclass is known by the field's index.
+    SetWindowSubclass(field, FieldProc, static_cast<UINT_PTR>(index), {});
 }
 
 bool DigitFilter::FilterKey(int, wchar_t character)
@@ -21,8 +16,8 @@ bool DigitFilter::FilterKey(int, wchar_t character)
     return character >= L'0' && character <= L'9';
 }
 
-LRESULT CALLBACK DigitFilter::FieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                        DWORD_PTR index)
+LRESULT CALLBACK DigitFilter::FieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
+                                        DWORD_PTR)
 {
     const int fieldIndex = static_cast<int>(index);
     switch (message) {
@@ -39,7 +34,7 @@ LRESULT CALLBACK DigitFilter::FieldProc(HWND field, UINT message, WPARAM wParam,
     case WM_IME_CHAR:
         return FilterKey(fieldIndex, static_cast<wchar_t>(wParam)) ? DefSubclassProc(field, WM_CHAR, wParam, lParam)
                                                                    : 0;
-    case WM_NCDESTROY: RemoveWindowSubclass(field, FieldProc, kSubclassId); break;
+    case WM_NCDESTROY: RemoveWindowSubclass(field, FieldProc, index); break;
     default: break;
     }
     return DefSubclassProc(field, message, wParam, lParam);

@@ -17,8 +17,8 @@ public:
     static bool FilterKey(int index, wchar_t character);
 
 private:
-    static LRESULT CALLBACK FieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                      DWORD_PTR index);
+    static LRESULT CALLBACK FieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR index,
+                                      DWORD_PTR);
 };
 
 } // namespace ui::win32

@@ -8,8 +8,6 @@ namespace ui::win32 {
 namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-using GetSystemMetricsForDpiFunction = int(WINAPI*)(int, UINT);
-using SystemParametersInfoForDpiFunction = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 
 // A function of user32 that older Windows lack, or null there.
 template <typename Function> Function LookUp(const char* name)
@@ -32,7 +30,7 @@ UINT ScreenDpi()
 UINT WindowDpi(HWND window)
 {
     static const auto getDpiForWindow = LookUp<GetDpiForWindowFunction>("GetDpiForWindow");
-    return window && getDpiForWindow ? getDpiForWindow(window) : ScreenDpi();
+    return getDpiForWindow ? getDpiForWindow(window) : ScreenDpi();
 }
 
 RECT ToPixelRect(const TwipsRect& rect, UINT dpi)
@@ -45,9 +43,8 @@ RECT ToPixelRect(const TwipsRect& rect, UINT dpi)
 RECT ToPixelBar(const TwipsLine& line, UINT dpi)
 {
     const int scale = static_cast<int>(dpi);
-    const int thickness = std::max(1, ScaleFromStandard(1, dpi));
-    const int top = ToPixels(line.y1, scale) - (thickness - 1) / 2;
-    return {ToPixels(line.x1, scale), top, ToPixels(line.x2, scale) + 1, top + thickness};
+    const int top = ToPixels(line.y1, scale);
+    return {ToPixels(line.x1, scale), top, ToPixels(line.x2, scale) + 1, top + std::max(1, ScaleFromStandard(1, dpi))};
 }
 
 int ScaleFromStandard(int pixels, UINT dpi)
@@ -60,13 +57,11 @@ LONG FontHeight(const Font& font, UINT dpi)
     return -std::lround(font.points * dpi / 72.0);
 }
 
+// Both at the system DPI, which every process aware of DPI is given, scaled from there.
 LOGFONTW MessageFont(UINT dpi)
 {
-    static const auto forDpi = LookUp<SystemParametersInfoForDpiFunction>("SystemParametersInfoForDpi");
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
-    if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi))
-        return metrics.lfMessageFont;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
     metrics.lfMessageFont.lfHeight
         = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), static_cast<int>(ScreenDpi()));
@@ -75,9 +70,7 @@ LOGFONTW MessageFont(UINT dpi)
 
 int SystemMetric(int index, UINT dpi)
 {
-    static const auto forDpi = LookUp<GetSystemMetricsForDpiFunction>("GetSystemMetricsForDpi");
-    return forDpi ? forDpi(index, dpi)
-                  : MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(ScreenDpi()));
+    return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(ScreenDpi()));
 }
 
 } // namespace ui::win32

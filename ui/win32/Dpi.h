@@ -7,15 +7,15 @@
 
 namespace ui::win32 {
 
-// The dots per inch a window is shown at. The per-window functions of Windows 10 are looked up
-// at run time; on Windows 7 and 8 the screen's one DPI holds for every window.
+// The dots per inch a window is shown at. Windows 10's GetDpiForWindow is looked up at run
+// time; on Windows 7 and 8 the screen's one DPI holds for every window.
 UINT WindowDpi(HWND window);
 
 // A described rectangle in pixels at a DPI.
 RECT ToPixelRect(const TwipsRect& rect, UINT dpi);
 
-// A described horizontal bar as the rectangle it fills at a DPI: about a pixel thick for every
-// 96 DPI, its ends included.
+// A described horizontal bar as the rectangle it fills at a DPI: from the row of its twips down,
+// about a pixel thick for every 96 DPI, its ends included.
 RECT ToPixelBar(const TwipsLine& line, UINT dpi);
 
 // A length of pixels at 96 DPI, at another DPI.

@@ -1,14 +1,18 @@
 #include "Form1.h"
 
+#include "ChildWindow.h"
 #include "DigitFilter.h"
 #include "Dpi.h"
 #include "MainWindow.h"
+#include "Menus.h"
 #include "Resources.h"
 #include "WideText.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace ui::win32 {
@@ -19,58 +23,9 @@ namespace layout = main_window;
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-// Control and command identifiers: each field, each operator button, "＝", "新运算", each command.
-constexpr int kFirstFieldId = 1000;
-constexpr int kFirstOperatorId = 1100;
-constexpr int kEqualsId = 1200;
-constexpr int kNewId = 1201;
-constexpr int kFirstCommandId = 1300;
-
-constexpr int CommandId(Command command)
-{
-    return kFirstCommandId + static_cast<int>(command);
-}
-
 // Long enough to read the working.
 constexpr int kTooltipShowMilliseconds = 30000;
 constexpr int kTooltipMaxWidth = 600;
-
-std::wstring MenuText(const MenuItem& item)
-{
-    std::wstring text = Widen(item.caption);
-    if (item.ctrlShortcut != '\0')
-        text += L"\tCtrl+" + std::wstring(1, static_cast<wchar_t>(item.ctrlShortcut));
-    return text;
-}
-
-HMENU CreateMenuBar()
-{
-    const HMENU bar = CreateMenu();
-    for (const Menu& menu : layout::kMenus) {
-        const HMENU popup = CreatePopupMenu();
-        for (const MenuItem& item : menu.items) {
-            if (item.isSeparator())
-                AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-            else
-                AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(CommandId(item.command)), MenuText(item).c_str());
-        }
-        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Widen(menu.caption).c_str());
-    }
-    return bar;
-}
-
-HACCEL CreateAccelerators()
-{
-    std::vector<ACCEL> table;
-    for (const Menu& menu : layout::kMenus) {
-        for (const MenuItem& item : menu.items) {
-            if (item.ctrlShortcut != '\0')
-                table.push_back({FCONTROL | FVIRTKEY, static_cast<WORD>(item.ctrlShortcut),
-                                 static_cast<WORD>(CommandId(item.command))});
-        }
-    }
-    return CreateAcceleratorTableW(table.data(), static_cast<int>(table.size()));
-}
 
 HFONT CreateControlFont(const Font& font, UINT dpi)
 {
@@ -90,24 +45,54 @@ bool IsButton(HWND window)
     return std::wstring_view(name) == L"Button";
 }
 
-bool IsFieldId(int id)
+// Enter presses the button that has the focus, however it got there: the dialog manager
+// presses only one reached by Tab.
+bool PressFocusedButton(const MSG& message)
 {
-    return id >= kFirstFieldId && id < kFirstFieldId + engine::field::kCount;
+    if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN || !IsButton(message.hwnd))
+        return false;
+    SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+    return true;
 }
 
-// Every field and button with its identifier, in tab order.
-std::vector<std::pair<const Control*, int>> InTabOrder()
+DWORD TabStop(const Control& control)
 {
-    std::vector<std::pair<const Control*, int>> controls;
-    for (std::size_t i = 0; i < layout::kFields.size(); ++i)
-        controls.emplace_back(&layout::kFields[i], kFirstFieldId + static_cast<int>(i));
-    for (std::size_t i = 0; i < layout::kOperatorButtons.size(); ++i)
-        controls.emplace_back(&layout::kOperatorButtons[i], kFirstOperatorId + static_cast<int>(i));
-    controls.emplace_back(&layout::kEquals, kEqualsId);
-    controls.emplace_back(&layout::kNew, kNewId);
-    std::stable_sort(controls.begin(), controls.end(),
-                     [](const auto& a, const auto& b) { return a.first->tabIndex < b.first->tabIndex; });
+    return control.tabStop ? WS_TABSTOP : 0;
+}
+
+// Where a control stands among the described fields or buttons, if it is one of them.
+template <std::size_t N>
+std::optional<std::size_t> IndexIn(const std::array<Control, N>& controls, const Control* control)
+{
+    const auto found = std::ranges::find(controls, control, [](const Control& each) { return &each; });
+    if (found == controls.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(found - controls.begin());
+}
+
+// Every field and button, in tab order.
+std::vector<const Control*> InTabOrder()
+{
+    std::vector<const Control*> controls;
+    for (const Control& field : layout::kFields)
+        controls.push_back(&field);
+    for (const Control& button : layout::kOperatorButtons)
+        controls.push_back(&button);
+    controls.insert(controls.end(), {&layout::kEquals, &layout::kNew});
+    std::ranges::stable_sort(controls, {}, [](const Control* control) { return control->tabIndex; });
     return controls;
+}
+
+// How wide a text is in a field's font, in pixels.
+int TextWidth(HWND field, const std::wstring& text)
+{
+    const HDC context = GetDC(field);
+    const HFONT previous = SelectFont(context, GetWindowFont(field));
+    SIZE extent{};
+    GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectFont(context, previous);
+    ReleaseDC(field, context);
+    return extent.cx;
 }
 
 } // namespace
@@ -119,15 +104,9 @@ Form1::Form1(HINSTANCE instance)
 {
 }
 
-Form1::~Form1()
-{
-    if (accelerators_)
-        DestroyAcceleratorTable(accelerators_);
-}
-
 bool Form1::Create()
 {
-    accelerators_ = CreateAccelerators();
+    accelerators_ = GdiObject<HACCEL>(CreateAccelerators());
     return BaseWindow::Create(instance_, Widen(layout::kCaption).c_str(), kStyle, 0, {}, nullptr, CreateMenuBar());
 }
 
@@ -138,24 +117,19 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         CreateControls();
         LayOut(WindowDpi(Window()));
         return 0;
-    case WM_DPICHANGED: {
-        LayOut(HIWORD(wParam));
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(Window(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_COMMAND:
+        if (lParam)
+            OnControl(reinterpret_cast<HWND>(lParam));
+        else
+            Run(CommandOf(LOWORD(wParam)));
         return 0;
-    }
-    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE && IsChild(Window(), GetFocus()))
             focus_ = GetFocus();
         break;
     case WM_SETFOCUS: SetFocus(focus_); return 0;
-    case WM_DESTROY:
-        // The About window has no owner: left open, it would keep the program running.
-        form2_.Destroy();
-        PostQuitMessage(0);
-        return 0;
+    // The About window goes with the process: the message loop ends here.
+    case WM_DESTROY: PostQuitMessage(0); return 0;
     default: break;
     }
     return DefWindowProcW(Window(), message, wParam, lParam);
@@ -168,36 +142,28 @@ void Form1::CreateControls()
     background_ = GdiObject<HBITMAP>(static_cast<HBITMAP>(
         LoadImageW(instance_, MAKEINTRESOURCEW(VELMO_BACKGROUND), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     picture1_.Create(instance_, Window(), background_.get());
-    for (const auto& [control, id] : InTabOrder()) {
-        if (IsFieldId(id))
-            CreateField(*control, id - kFirstFieldId);
+    for (const Control* control : InTabOrder()) {
+        if (const auto field = IndexIn(layout::kFields, control))
+            CreateField(*control, *field);
         else
-            CreateControl(*control, L"BUTTON", BS_PUSHBUTTON, 0, id);
+            controls_.emplace_back(control, CreateChild(picture1_.Window(), L"BUTTON", control->caption,
+                                                        WS_VISIBLE | TabStop(*control) | BS_PUSHBUTTON));
     }
     focus_ = t_[engine::field::kWholeA];
 }
 
-void Form1::CreateField(const Control& control, int index)
+void Form1::CreateField(const Control& control, std::size_t index)
 {
     // A screen reader names a field after the label just before it, shown or not.
     // The label lives as long as its parent, like every child window.
-    static_cast<void>(CreateWindowExW(0, L"STATIC", Widen(control.accessibleName).c_str(), WS_CHILD | SS_NOPREFIX, 0, 0,
-                                      0, 0, picture1_.Window(), nullptr, instance_, nullptr));
-    const DWORD style = ES_LEFT | ES_AUTOHSCROLL | (control.readOnly ? ES_READONLY : 0);
-    const HWND field = CreateControl(control, L"EDIT", style, WS_EX_CLIENTEDGE, kFirstFieldId + index);
-    SendMessageW(field, EM_SETLIMITTEXT, 0, 0); // as many digits as are typed or pasted
-    DigitFilter::Install(field, index);
-    t_[static_cast<std::size_t>(index)] = field;
-}
-
-HWND Form1::CreateControl(const Control& control, PCWSTR windowClass, DWORD style, DWORD exStyle, int id)
-{
-    const DWORD tabStop = control.tabStop ? WS_TABSTOP : 0;
-    const HWND window = CreateWindowExW(exStyle, windowClass, Widen(control.caption).c_str(),
-                                        WS_CHILD | WS_VISIBLE | tabStop | style, 0, 0, 0, 0, picture1_.Window(),
-                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-    controls_.emplace_back(&control, window);
-    return window;
+    static_cast<void>(CreateChild(picture1_.Window(), L"STATIC", control.accessibleName, SS_NOPREFIX));
+    const DWORD style
+        = WS_VISIBLE | TabStop(control) | ES_LEFT | ES_AUTOHSCROLL | (control.readOnly ? ES_READONLY : 0);
+    const HWND field = CreateChild(picture1_.Window(), L"EDIT", control.caption, style, WS_EX_CLIENTEDGE);
+    Edit_LimitText(field, 0); // as many digits as are typed or pasted
+    DigitFilter::Install(field, static_cast<int>(index));
+    t_[index] = field;
+    controls_.emplace_back(&control, field);
 }
 
 // Made when a field first has a tip to show: until then no tooltip is needed.
@@ -239,14 +205,12 @@ void Form1::LayOut(UINT dpi)
     SetIcons(dpi);
 
     // The fonts in use go only once every control has its new one.
-    std::vector<std::pair<Font, GdiObject<HFONT>>> previousFonts = std::move(fonts_);
-    fonts_.clear();
+    const std::vector<std::pair<Font, GdiObject<HFONT>>> previousFonts = std::exchange(fonts_, {});
     for (const auto& [control, window] : controls_) {
         const RECT rect = ToPixelRect(control->rect, dpi);
         MoveWindow(window, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
-        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control->font, dpi)), TRUE);
+        SetWindowFont(window, FontFor(control->font, dpi), TRUE);
     }
-    previousFonts.clear();
 }
 
 // The window's icons at the sizes the DPI asks for; the ones they replace go once the window has them.
@@ -254,8 +218,8 @@ void Form1::SetIcons(UINT dpi)
 {
     for (const auto& [which, metric] : {std::pair{ICON_SMALL, SM_CXSMICON}, std::pair{ICON_BIG, SM_CXICON}}) {
         const int size = SystemMetric(metric, dpi);
-        GdiObject<HICON> icon(
-            static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(VELMO_ICON), IMAGE_ICON, size, size, 0)));
+        GdiObject<HICON> icon(static_cast<HICON>(
+            LoadImageW(instance_, MAKEINTRESOURCEW(VELMO_ICON), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
         SendMessageW(Window(), WM_SETICON, which, reinterpret_cast<LPARAM>(icon.get()));
         icons_[which] = std::move(icon);
     }
@@ -272,20 +236,21 @@ HFONT Form1::FontFor(const Font& font, UINT dpi)
     return found->second.get();
 }
 
-void Form1::OnCommand(int id, int notification)
+// A button pressed, or a field's text or focus changed.
+void Form1::OnControl(HWND window)
 {
-    if (id >= kFirstFieldId && id < kFirstFieldId + engine::field::kCount) {
-        if (notification == EN_CHANGE)
-            ShowWholeText(id - kFirstFieldId);
-    } else if (id >= kFirstOperatorId && id < kFirstOperatorId + static_cast<int>(engine::kOperations.size())) {
-        calculator_.chooseOperation(engine::kOperations[static_cast<std::size_t>(id - kFirstOperatorId)]);
-    } else if (id == kEqualsId) {
+    const auto found = std::ranges::find(controls_, window, &std::pair<const Control*, HWND>::second);
+    if (found == controls_.end())
+        return;
+    const Control* control = found->first;
+    if (control == &layout::kEquals)
         Evaluate();
-    } else if (id == kNewId) {
+    else if (control == &layout::kNew)
         ClearFields();
-    } else if (id >= kFirstCommandId) {
-        Run(static_cast<Command>(id - kFirstCommandId));
-    }
+    else if (const auto button = IndexIn(layout::kOperatorButtons, control))
+        calculator_.chooseOperation(engine::kOperations[*button]);
+    else if (const auto field = IndexIn(layout::kFields, control))
+        ShowWholeText(*field);
 }
 
 void Form1::Run(Command command)
@@ -326,27 +291,20 @@ void Form1::ClearFields()
 void Form1::ShowExplanation()
 {
     for (int i = engine::field::kWholeR; i <= engine::field::kDecimal; ++i)
-        ShowWholeText(i);
+        ShowWholeText(static_cast<std::size_t>(i));
 }
 
-void Form1::ShowWholeText(int index)
+void Form1::ShowWholeText(std::size_t index)
 {
-    const HWND field = t_[static_cast<std::size_t>(index)];
+    const HWND field = t_[index];
     if (!field)
         return;
     const std::string text = WindowText(field);
-    const std::wstring wide = Widen(text);
-    const HDC context = GetDC(field);
-    const HGDIOBJ previous = SelectObject(context, reinterpret_cast<HGDIOBJ>(SendMessageW(field, WM_GETFONT, 0, 0)));
-    SIZE extent{};
-    GetTextExtentPoint32W(context, wide.c_str(), static_cast<int>(wide.size()), &extent);
-    SelectObject(context, previous);
-    ReleaseDC(field, context);
     RECT box;
     GetWindowRect(field, &box);
-    const bool cut = Calculator::IsCut(extent.cx, box.right - box.left);
+    const bool cut = Calculator::IsCut(TextWidth(field, Widen(text)), box.right - box.left);
 
-    std::wstring tooltip = Widen(calculator_.fieldTooltip(index, text, cut));
+    std::wstring tooltip = Widen(calculator_.fieldTooltip(static_cast<int>(index), text, cut));
     if (!tooltip_ && tooltip.empty())
         return;
     if (!tooltip_)
@@ -363,15 +321,10 @@ bool Form1::TranslateKeys(MSG& message)
 {
     if (message.hwnd != Window() && !IsChild(Window(), message.hwnd))
         return false;
-    if (TranslateAcceleratorW(Window(), accelerators_, &message))
-        return true;
-    const bool modified = GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_SHIFT) < 0;
-    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && !modified && IsButton(message.hwnd)) {
-        SendMessageW(message.hwnd, BM_CLICK, 0, 0);
-        return true;
-    }
-    // Tab and Shift+Tab through the tab order, a field reached so with its text selected.
-    return IsDialogMessageW(Window(), &message);
+    // Tab and Shift+Tab through the tab order, a field reached so with its text selected, are the
+    // dialog manager's.
+    return TranslateAcceleratorW(Window(), accelerators_.get(), &message) || PressFocusedButton(message)
+        || IsDialogMessageW(Window(), &message);
 }
 
 } // namespace ui::win32

@@ -10,6 +10,7 @@
 #include "WindowFieldSet.h"
 
 #include <array>
+#include <cstddef>
 #include <utility>
 #include <vector>
 
@@ -23,7 +24,6 @@ public:
     static constexpr PCWSTR kClassName = L"VelmoForm1";
 
     explicit Form1(HINSTANCE instance);
-    ~Form1() override;
 
     bool Create();
     // The keys the window takes before a control sees them: the accelerator, Enter on a focused
@@ -33,21 +33,21 @@ public:
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDpiChanged(UINT dpi) override { LayOut(dpi); }
     void CreateControls();
-    void CreateField(const Control& control, int index);
-    HWND CreateControl(const Control& control, PCWSTR windowClass, DWORD style, DWORD exStyle, int id);
+    void CreateField(const Control& control, std::size_t index);
     void CreateTooltip();
     void LayOut(UINT dpi);
     void SetIcons(UINT dpi);
     HFONT FontFor(const Font& font, UINT dpi);
-    void OnCommand(int id, int notification);
+    void OnControl(HWND window);
 
     void Run(Command command);
     RECT FieldsOnScreen() const;
     void Evaluate();
     void ClearFields();
     void ShowExplanation();
-    void ShowWholeText(int index);
+    void ShowWholeText(std::size_t index);
 
     HINSTANCE instance_;
     Calculator calculator_;
@@ -58,7 +58,7 @@ private:
     std::vector<std::pair<Font, GdiObject<HFONT>>> fonts_;  // at the window's DPI
     std::array<GdiObject<HICON>, 2> icons_;                 // ICON_SMALL and ICON_BIG
     HWND tooltip_ = nullptr;
-    HACCEL accelerators_ = nullptr;
+    GdiObject<HACCEL> accelerators_;
     HWND focus_ = nullptr; // given back when the window is activated again
     WindowFieldSet fields_;
     Form2 form2_;

@@ -1,6 +1,7 @@
 #include "Form2.h"
 
 #include "AboutWindow.h"
+#include "ChildWindow.h"
 #include "Dpi.h"
 #include "Resources.h"
 #include "ScreenRect.h"
@@ -59,12 +60,6 @@ void Form2::Show(HWND mainWindow, const RECT& fields)
     SetForegroundWindow(Window());
 }
 
-void Form2::Destroy()
-{
-    if (Window())
-        DestroyWindow(Window());
-}
-
 void Form2::Hide()
 {
     ShowWindow(Window(), SW_HIDE);
@@ -78,10 +73,8 @@ void Form2::CreateControls()
     for (const Label& label : layout::kLabels) {
         // Every label reports its clicks, so that one that keeps the window open takes them.
         const DWORD wrap = label.wraps ? SS_LEFT : SS_LEFTNOWORDWRAP;
-        const HWND control = CreateWindowExW(0, L"STATIC", Widen(label.text).c_str(),
-                                             WS_CHILD | WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | wrap, 0, 0, 0, 0,
-                                             Window(), nullptr, instance_, nullptr);
-        labels_.emplace_back(&label, control);
+        labels_.emplace_back(&label,
+                             CreateChild(Window(), L"STATIC", label.text, WS_VISIBLE | SS_NOTIFY | SS_NOPREFIX | wrap));
     }
     LayOut(WindowDpi(Window()));
 }
@@ -123,13 +116,6 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE: CreateControls(); return 0;
-    case WM_DPICHANGED: {
-        LayOut(HIWORD(wParam));
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(Window(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        return 0;
-    }
     case WM_CTLCOLORSTATIC: return ColourLabel(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_COMMAND:
         if (HIWORD(wParam) == STN_CLICKED) {

@@ -22,10 +22,10 @@ public:
     // Shown where the user left it; the first time beside `mainWindow`, clear of its `fields`
     // (in screen pixels).
     void Show(HWND mainWindow, const RECT& fields);
-    void Destroy();
 
 private:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnDpiChanged(UINT dpi) override { LayOut(dpi); }
     void CreateControls();
     void LayOut(UINT dpi);
     void Hide();

@@ -7,7 +7,8 @@
 
 namespace ui::win32 {
 
-// Owns one GDI object (a font, a bitmap, a pen) or an icon, and deletes it when it goes.
+// Owns one GDI object (a font, a bitmap, a pen), an icon or an accelerator table, and deletes
+// it when it goes.
 template <typename Handle> class GdiObject {
 public:
     GdiObject() = default;
@@ -25,6 +26,8 @@ private:
         {
             if constexpr (std::is_same_v<Handle, HICON>)
                 DestroyIcon(handle);
+            else if constexpr (std::is_same_v<Handle, HACCEL>)
+                DestroyAcceleratorTable(handle);
             else
                 DeleteObject(handle);
         }

@@ -39,11 +39,7 @@ void PictureBox::Paint()
 {
     PAINTSTRUCT paint;
     const HDC target = BeginPaint(Window(), &paint);
-    RECT client;
-    GetClientRect(Window(), &client);
-    FillRect(target, &client, GetSysColorBrush(COLOR_BTNFACE));
-    if (bitmap_)
-        DrawBitmap(target);
+    DrawBitmap(target);
     for (const RECT& bar : bars_)
         FillRect(target, &bar, GetSysColorBrush(COLOR_WINDOWTEXT));
     EndPaint(Window(), &paint);
@@ -60,7 +56,6 @@ void PictureBox::DrawBitmap(HDC target) const
         BitBlt(target, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
     } else {
         SetStretchBltMode(target, HALFTONE);
-        SetBrushOrgEx(target, 0, 0, nullptr);
         StretchBlt(target, 0, 0, ScaleFromStandard(size.bmWidth, dpi_), ScaleFromStandard(size.bmHeight, dpi_), source,
                    0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
     }

@@ -6,7 +6,7 @@
 
 namespace ui::win32 {
 
-// A child window that draws a bitmap from its top-left corner, clipped at its edges, at the
+// A child window covered by a bitmap drawn from its top-left corner, clipped at its edges, at the
 // size it has at the window's DPI (unscaled at 96), with bars over it and under its child
 // controls. It hands its children's notifications and every click on itself to its parent, as
 // if the controls sat there.

@@ -3,6 +3,8 @@
 #include "Product.h"
 #include "WideText.h"
 
+#include <windowsx.h>
+
 namespace ui::win32 {
 
 WindowFieldSet::WindowFieldSet(const std::array<HWND, engine::field::kCount>& fields)
@@ -25,8 +27,8 @@ std::string WindowFieldSet::read(int index) const
 void WindowFieldSet::write(int index, const std::string& text)
 {
     SetWindowTextW(field(index), Widen(text).c_str());
-    SendMessageW(field(index), EM_SETSEL, 0, 0);
-    SendMessageW(field(index), EM_SCROLLCARET, 0, 0);
+    Edit_SetSel(field(index), 0, 0);
+    Edit_ScrollCaret(field(index));
 }
 
 void WindowFieldSet::message(const std::string& text)
