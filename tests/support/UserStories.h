@@ -36,7 +36,7 @@ inline constexpr std::array kUserStories{
     UserStory{"1/2 - 1/2", "2:2;3:1;5:2;6:1;js2;dy", "0,2,1,0,2,1,0,1,0,0", "", "dy", "= 0\n1/2 − 1/2 = 0/2 = 0", "0"},
     UserStory{"1 1/2 x 2/3", "1:1;2:2;3:1;5:3;6:2;js3;dy", "1,2,1,0,3,2,1,1,0,1", "", "dy", "= 1\n1又1/2 × 2/3 = 3/2 × 2/3 = 6/6 = 1", "1"},
     UserStory{"empty fields, then Tab to the result", "dy;key:Tab", "0,,,0,,,,,,", "请正确输入", "t7", "", ""},
-    UserStory{"each = uses up the operation", "1:1;3:1;4:1;5:2;6:1;js1;dy;2:2;dy;js1;key:Return;dy", "1,2,1,1,2,1,3,1,0,3", "请正确输入|请选择计算种类", "dy", "= 3\n1又1/2 + 1又1/2 = 3/2 + 3/2 = 6/2 = 3", "3"},
+    UserStory{"each = uses up the operation, pressed by a click or by Enter", "1:1;3:1;4:1;5:2;6:1;js1;dy;2:2;dy;js1;key:Return;dy;key:Return", "1,2,1,1,2,1,3,1,0,3", "请正确输入|请选择计算种类|请选择计算种类", "dy", "", ""},
     UserStory{"failure keeps the result", "1:1;2:2;3:1;4:1;5:2;6:1;js1;dy;paste:2:x;js1;dy", "1,x2,1,1,2,1,3,1,0,3", "请正确输入", "dy", "", ""},
     UserStory{"later operator wins", "1:2;2:1;3:0;4:3;5:1;6:0;js1;js3;dy", "2,1,0,3,1,0,6,1,0,6", "", "dy", "= 6\n2 × 3 = 6", "6"},
     UserStory{"新运算 keeps the operation", "js1;1:5;new;1:2;2:1;3:0;4:3;5:1;6:0;dy", "2,1,0,3,1,0,5,1,0,5", "", "dy", "= 5\n2 + 3 = 5", "5"},
