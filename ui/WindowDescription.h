@@ -12,6 +12,8 @@ namespace ui {
 struct Font {
     double points = 0;
     bool bold = false;
+
+    friend constexpr bool operator==(const Font&, const Font&) = default;
 };
 
 // A text field or a button of the main window.

@@ -6,6 +6,8 @@
 // It reads the description of the windows, and of the program's code only its text conversion:
 // what it expects in pixels it works out from the twips itself.
 #include "AboutWindow.h"
+#include "DeviceContext.h"
+#include "GdiObject.h"
 #include "MainWindow.h"
 #include "Menus.h"
 #include "UserStories.h"
@@ -28,6 +30,8 @@
 
 namespace {
 
+using ui::win32::DeviceContext;
+using ui::win32::GdiObject;
 using ui::win32::Narrow;
 using ui::win32::Widen;
 constexpr DWORD kPatienceMs = 10000; // no condition takes this long unless something is wrong
@@ -73,10 +77,8 @@ std::string Where(HWND window, HWND container)
 
 UINT ScreenDpi()
 {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return static_cast<UINT>(dpi);
+    const DeviceContext screen(HWND{});
+    return static_cast<UINT>(GetDeviceCaps(screen.get(), LOGPIXELSY));
 }
 
 // A described rectangle, where it lies at the screen's DPI.
@@ -349,7 +351,7 @@ TEST_P(Story, ShowsWhatItSays)
     EXPECT_EQ(fields, story.fields);
     EXPECT_EQ(program.Focus(), story.focus);
     for (int i = 7; i <= 10; ++i) // the leading digits show
-        EXPECT_EQ(LOWORD(SendMessageW(program.Control("t" + std::to_string(i)), EM_GETSEL, 0, 0)), 0) << "t" << i;
+        EXPECT_EQ(SendMessageW(program.Control("t" + std::to_string(i)), EM_GETSEL, 0, 0), 0) << "t" << i;
     // Pointing at t(10) shows its tooltip, in lines and for long enough to read; an empty one
     // never shows.
     HWND tooltip = program.Window(TOOLTIPS_CLASSW, false);
@@ -396,38 +398,25 @@ class Canvas {
 public:
     Canvas(int width, int height)
         : size_{0, 0, width, height}
+        , bitmap_(CreateCompatibleBitmap(DeviceContext(HWND{}).get(), width, height))
     {
-        const HDC screen = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, width, height);
-        ReleaseDC(nullptr, screen);
-        previous_ = SelectObject(dc_, bitmap_);
+        dc_.Select(bitmap_.get());
     }
-    // What a window shows on the screen in a rectangle of its client area.
+    // What the screen shows in a rectangle of a window's client area, or of the screen for none.
     Canvas(HWND window, RECT area)
         : Canvas(area.right - area.left, area.bottom - area.top)
     {
         MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
-        const HDC screen = GetDC(nullptr);
-        BitBlt(dc_, 0, 0, size_.right, size_.bottom, screen, area.left, area.top, SRCCOPY);
-        ReleaseDC(nullptr, screen);
+        BitBlt(dc(), 0, 0, size_.right, size_.bottom, DeviceContext(HWND{}).get(), area.left, area.top, SRCCOPY);
     }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-    ~Canvas()
-    {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    HDC dc() const { return dc_; }
+    HDC dc() const { return dc_.get(); }
     RECT size() const { return size_; }
+    COLORREF operator()(int x, int y) const { return GetPixel(dc(), x, y); }
 
 private:
     RECT size_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
+    GdiObject<HBITMAP> bitmap_;
+    DeviceContext dc_{DeviceContext(HWND{}).get()};
 };
 
 // Where a picture's pixels, at 96 DPI from its top-left corner, show other than on the screen
@@ -435,25 +424,23 @@ private:
 // more than `tolerance` in a channel. Each point lies where no control covers the picture.
 std::string PixelsOff(HWND window, const char* bitmapFile, int tolerance, std::initializer_list<POINT> points)
 {
-    const auto bitmap = static_cast<HBITMAP>(LoadImageA(nullptr, bitmapFile, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+    const GdiObject<HBITMAP> bitmap(
+        static_cast<HBITMAP>(LoadImageA(nullptr, bitmapFile, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
     BITMAP size{};
-    GetObjectW(bitmap, sizeof(size), &size);
+    GetObjectW(bitmap.get(), sizeof(size), &size);
     const Canvas scaled(Scaled(size.bmWidth), Scaled(size.bmHeight));
-    const HDC source = CreateCompatibleDC(scaled.dc());
-    const HGDIOBJ previous = SelectObject(source, bitmap);
+    DeviceContext source(scaled.dc());
+    source.Select(bitmap.get());
     SetStretchBltMode(scaled.dc(), HALFTONE);
-    StretchBlt(scaled.dc(), 0, 0, Scaled(size.bmWidth), Scaled(size.bmHeight), source, 0, 0, size.bmWidth,
+    StretchBlt(scaled.dc(), 0, 0, Scaled(size.bmWidth), Scaled(size.bmHeight), source.get(), 0, 0, size.bmWidth,
                size.bmHeight, SRCCOPY);
-    SelectObject(source, previous);
-    DeleteDC(source);
-    DeleteObject(bitmap);
     RECT client;
     GetClientRect(window, &client);
     const Canvas shown(window, client);
     std::string off;
     for (const POINT point : points) {
         const POINT at{Scaled(point.x), Scaled(point.y)};
-        if (Distance(GetPixel(shown.dc(), at.x, at.y), GetPixel(scaled.dc(), at.x, at.y)) > tolerance)
+        if (Distance(shown(at.x, at.y), scaled(at.x, at.y)) > tolerance)
             off += std::to_string(point.x) + "," + std::to_string(point.y) + " ";
     }
     return off;
@@ -468,7 +455,7 @@ std::string DarkAlong(HWND window, POINT from, POINT step, int count)
     const Canvas shown(window, client);
     std::string dark;
     for (int i = 0; i < count; ++i)
-        if (GetPixel(shown.dc(), from.x + i * step.x, from.y + i * step.y) == GetSysColor(COLOR_WINDOWTEXT))
+        if (shown(from.x + i * step.x, from.y + i * step.y) == GetSysColor(COLOR_WINDOWTEXT))
             dark += std::to_string(i) + " ";
     return dark;
 }
@@ -486,11 +473,11 @@ std::string Steps(int first, int last)
 std::string InkSize(const Canvas& canvas, int inset)
 {
     const RECT area = canvas.size();
-    const COLORREF paper = GetPixel(canvas.dc(), inset, inset);
+    const COLORREF paper = canvas(inset, inset);
     int left = area.right, top = area.bottom, right = 0, bottom = 0;
     for (int y = inset; y < area.bottom - inset; ++y)
         for (int x = inset; x < area.right - inset; ++x)
-            if (Distance(GetPixel(canvas.dc(), x, y), paper) > 96)
+            if (Distance(canvas(x, y), paper) > 96)
                 left = std::min(left, x), top = std::min(top, y), right = std::max(right, x + 1),
                 bottom = std::max(bottom, y + 1);
     return std::to_string(right - left) + "x" + std::to_string(bottom - top);
@@ -502,19 +489,32 @@ void ExpectFont(HWND control, LOGFONTW font, UINT format, int inset)
     RECT client;
     GetClientRect(control, &client);
     const Canvas shown(control, client), drawn(client.right, client.bottom);
-    const COLORREF paper = GetPixel(shown.dc(), inset, inset);
-    const HBRUSH brush = CreateSolidBrush(paper);
-    FillRect(drawn.dc(), &client, brush);
-    DeleteObject(brush);
-    const HFONT created = CreateFontIndirectW(&font);
-    const HGDIOBJ previous = SelectObject(drawn.dc(), created);
+    FillRect(drawn.dc(), &client, GdiObject<HBRUSH>(CreateSolidBrush(shown(inset, inset))).get());
+    const GdiObject<HFONT> created(CreateFontIndirectW(&font));
+    const HGDIOBJ previous = SelectObject(drawn.dc(), created.get());
     SetBkMode(drawn.dc(), TRANSPARENT);
     SetTextColor(drawn.dc(), GetSysColor(COLOR_BTNTEXT));
-    const std::wstring text = Widen(TextOf(control));
-    DrawTextW(drawn.dc(), text.c_str(), -1, &client, format | DT_NOPREFIX);
+    DrawTextW(drawn.dc(), Widen(TextOf(control)).c_str(), -1, &client, format | DT_NOPREFIX);
     SelectObject(drawn.dc(), previous);
-    DeleteObject(created);
     EXPECT_EQ(InkSize(shown, inset), InkSize(drawn, inset)) << TextOf(control);
+}
+
+// Whether a window's caption shows an icon's colour, from a quarter of the way into the icon,
+// where the window's small icon is drawn.
+bool ShowsIcon(HWND window, const char* iconFile)
+{
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    const GdiObject<HICON> icon(static_cast<HICON>(LoadImageA(nullptr, iconFile, IMAGE_ICON, size, size, LR_LOADFROMFILE)));
+    const Canvas drawn(size, size);
+    DrawIconEx(drawn.dc(), 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL);
+    RECT frame;
+    GetWindowRect(window, &frame);
+    const Canvas shown(nullptr, {frame.left, frame.top, frame.left + 2 * size, frame.top + 2 * size});
+    for (int y = 0; y < 2 * size; ++y)
+        for (int x = 0; x < 2 * size; ++x)
+            if (Distance(shown(x, y), drawn(size / 4, size / 4)) <= 8)
+                return true;
+    return false;
 }
 
 // A described font at the screen's DPI.
@@ -590,6 +590,7 @@ TEST(MainWindow, IsAsDescribed)
     EXPECT_EQ(Where(client), Described(layout::kClientArea));
     EXPECT_LE(std::abs(frame.left + frame.right - work.left - work.right), 1) << Where(frame);
     EXPECT_LE(std::abs(frame.top + frame.bottom - work.top - work.bottom), 1) << Where(frame);
+    EXPECT_TRUE(ShowsIcon(program.form1, VELMO_ASSETS_DIR "/velmo.ico"));
     EXPECT_EQ(Where(program.picture1, program.form1), Described(layout::kPicture));
     for (const ui::Control& control : DescribedControls())
         ExpectControl(program, control);
@@ -684,6 +685,17 @@ TEST(AboutWindow, OpensBesideTheMainWindow)
     }
     ExpectFont(FindWindowExW(about, nullptr, L"Static", Widen(layout::kLabels[2].text).c_str()),
                metrics.lfMessageFont, DT_SINGLELINE, 0);
+    // Each label on its paper, which the test session's colours tell apart: the note's below its
+    // text and behind its first line's leading spaces.
+    for (const ui::Label& label : {layout::kLabels[1], layout::kLabels[2]}) {
+        const HWND control = FindWindowExW(about, nullptr, L"Static", Widen(label.text).c_str());
+        GetClientRect(control, &client);
+        const Canvas shown(control, client);
+        const COLORREF paper
+            = GetSysColor(label.paper == ui::Paper::WindowBackground ? COLOR_WINDOW : COLOR_CAPTIONTEXT);
+        EXPECT_EQ(shown(client.right - 2, client.bottom - 2), paper) << label.name;
+        EXPECT_TRUE(label.text.front() != ' ' || shown(2, 2) == paper) << label.name;
+    }
     // A click on the note leaves the window open; one on the title line hides it.
     for (const ui::Label& label : {layout::kLabels[5], layout::kLabels[0]}) {
         ClickAt(program, FindWindowExW(about, nullptr, L"Static", Widen(label.text).c_str()), 4, 4);

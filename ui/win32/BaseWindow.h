@@ -4,6 +4,9 @@
 
 namespace ui::win32 {
 
+// What a window procedure returns for a message it has taken care of.
+inline constexpr LRESULT kHandled = 0;
+
 // One C++ object per native window: the window procedure finds the object that created the
 // window and forwards every message to its HandleMessage. Derived names its window class
 // (kClassName) and may fill in the class's icon, cursor and background (ConfigureClass). A
@@ -66,7 +69,7 @@ private:
             const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                          suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-            return 0;
+            return kHandled;
         }
         const LRESULT result = self->HandleMessage(message, wParam, lParam);
         if (message == WM_NCDESTROY) {

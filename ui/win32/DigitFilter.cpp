@@ -1,5 +1,7 @@
 #include "DigitFilter.h"
 
+#include "BaseWindow.h"
+
 #include <commctrl.h>
 #include <imm.h>
 
@@ -23,7 +25,7 @@ LRESULT CALLBACK DigitFilter::FieldProc(HWND field, UINT message, WPARAM wParam,
     switch (message) {
     case WM_CHAR:
         if (!FilterKey(fieldIndex, static_cast<wchar_t>(wParam)))
-            return 0;
+            return kHandled;
         break;
     // The field would take an input method's result string whole; the default handling hands
     // it over one WM_IME_CHAR at a time instead, and each is typed only if it is a digit.
@@ -33,7 +35,7 @@ LRESULT CALLBACK DigitFilter::FieldProc(HWND field, UINT message, WPARAM wParam,
         break;
     case WM_IME_CHAR:
         return FilterKey(fieldIndex, static_cast<wchar_t>(wParam)) ? DefSubclassProc(field, WM_CHAR, wParam, lParam)
-                                                                   : 0;
+                                                                   : kHandled;
     case WM_NCDESTROY: RemoveWindowSubclass(field, FieldProc, index); break;
     default: break;
     }

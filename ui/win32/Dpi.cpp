@@ -1,5 +1,7 @@
 #include "Dpi.h"
 
+#include "DeviceContext.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -19,10 +21,8 @@ template <typename Function> Function LookUp(const char* name)
 
 UINT ScreenDpi()
 {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return static_cast<UINT>(dpi);
+    const DeviceContext screen(HWND{});
+    return static_cast<UINT>(GetDeviceCaps(screen.get(), LOGPIXELSY));
 }
 
 } // namespace
@@ -66,6 +66,14 @@ LOGFONTW MessageFont(UINT dpi)
     metrics.lfMessageFont.lfHeight
         = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), static_cast<int>(ScreenDpi()));
     return metrics.lfMessageFont;
+}
+
+RECT WorkArea(HWND window)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    return monitor.rcWork;
 }
 
 int SystemMetric(int index, UINT dpi)

@@ -27,6 +27,9 @@ LONG FontHeight(const Font& font, UINT dpi);
 // The platform's default font, the one message boxes use, at a DPI.
 LOGFONTW MessageFont(UINT dpi);
 
+// The work area of the screen a window is on, in screen pixels.
+RECT WorkArea(HWND window);
+
 // A system metric (SM_CXICON...) at a DPI.
 int SystemMetric(int index, UINT dpi);
 

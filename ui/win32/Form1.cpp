@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "ChildWindow.h"
+#include "DeviceContext.h"
 #include "DigitFilter.h"
 #include "Dpi.h"
 #include "MainWindow.h"
@@ -33,23 +34,21 @@ HFONT CreateControlFont(const Font& font, UINT dpi)
     description.lfHeight = FontHeight(font, dpi);
     description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     description.lfCharSet = GB2312_CHARSET;
-    const std::wstring face = Widen(layout::kFontFamilies.front());
-    face.copy(description.lfFaceName, LF_FACESIZE - 1);
+    lstrcpynW(description.lfFaceName, Widen(layout::kFontFamilies.front()).c_str(), LF_FACESIZE);
     return CreateFontIndirectW(&description);
 }
 
-bool IsButton(HWND window)
+// A control says it is a button when asked, as the dialog manager asks.
+bool IsButton(MSG& message)
 {
-    wchar_t name[16] = {};
-    GetClassNameW(window, name, 16);
-    return std::wstring_view(name) == L"Button";
+    return SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message)) & DLGC_BUTTON;
 }
 
 // Enter presses the button that has the focus, however it got there: the dialog manager
 // presses only one reached by Tab.
-bool PressFocusedButton(const MSG& message)
+bool PressFocusedButton(MSG& message)
 {
-    if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN || !IsButton(message.hwnd))
+    if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN || !IsButton(message))
         return false;
     SendMessageW(message.hwnd, BM_CLICK, 0, 0);
     return true;
@@ -86,12 +85,10 @@ std::vector<const Control*> InTabOrder()
 // How wide a text is in a field's font, in pixels.
 int TextWidth(HWND field, const std::wstring& text)
 {
-    const HDC context = GetDC(field);
-    const HFONT previous = SelectFont(context, GetWindowFont(field));
+    DeviceContext context(field);
+    context.Select(GetWindowFont(field));
     SIZE extent{};
-    GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectFont(context, previous);
-    ReleaseDC(field, context);
+    GetTextExtentPoint32W(context.get(), text.c_str(), static_cast<int>(text.size()), &extent);
     return extent.cx;
 }
 
@@ -116,20 +113,20 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CREATE:
         CreateControls();
         LayOut(WindowDpi(Window()));
-        return 0;
+        return kHandled;
     case WM_COMMAND:
         if (lParam)
             OnControl(reinterpret_cast<HWND>(lParam));
         else
             Run(CommandOf(LOWORD(wParam)));
-        return 0;
+        return kHandled;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE && IsChild(Window(), GetFocus()))
             focus_ = GetFocus();
         break;
-    case WM_SETFOCUS: SetFocus(focus_); return 0;
+    case WM_SETFOCUS: SetFocus(focus_); return kHandled;
     // The About window goes with the process: the message loop ends here.
-    case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_DESTROY: PostQuitMessage(0); return kHandled;
     default: break;
     }
     return DefWindowProcW(Window(), message, wParam, lParam);
@@ -192,8 +189,7 @@ void Form1::LayOut(UINT dpi)
 {
     RECT frame = ToPixelRect(layout::kClientArea, dpi);
     AdjustWindowRectEx(&frame, kStyle, TRUE, 0);
-    RECT work;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const RECT work = WorkArea(Window());
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     SetWindowPos(Window(), nullptr, (work.left + work.right - width) / 2, (work.top + work.bottom - height) / 2, width,
                  height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -228,9 +224,7 @@ void Form1::SetIcons(UINT dpi)
 // Controls of one size and weight share one font.
 HFONT Form1::FontFor(const Font& font, UINT dpi)
 {
-    const auto same
-        = [&font](const auto& entry) { return entry.first.points == font.points && entry.first.bold == font.bold; };
-    auto found = std::find_if(fonts_.begin(), fonts_.end(), same);
+    auto found = std::ranges::find(fonts_, font, &std::pair<Font, GdiObject<HFONT>>::first);
     if (found == fonts_.end())
         found = fonts_.emplace(fonts_.end(), font, GdiObject<HFONT>(CreateControlFont(font, dpi)));
     return found->second.get();
@@ -300,7 +294,7 @@ void Form1::ShowWholeText(std::size_t index)
     if (!field)
         return;
     const std::string text = WindowText(field);
-    RECT box;
+    RECT box{};
     GetWindowRect(field, &box);
     const bool cut = Calculator::IsCut(TextWidth(field, Widen(text)), box.right - box.left);
 
@@ -319,7 +313,7 @@ void Form1::ShowWholeText(std::size_t index)
 
 bool Form1::TranslateKeys(MSG& message)
 {
-    if (message.hwnd != Window() && !IsChild(Window(), message.hwnd))
+    if (GetAncestor(message.hwnd, GA_ROOT) != Window())
         return false;
     // Tab and Shift+Tab through the tab order, a field reached so with its text selected, are the
     // dialog manager's.

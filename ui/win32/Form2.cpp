@@ -31,11 +31,8 @@ RECT FrameBeside(HWND mainWindow, const RECT& fields, UINT dpi)
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
     RECT main;
     GetWindowRect(mainWindow, &main);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    GetMonitorInfoW(MonitorFromWindow(mainWindow, MONITOR_DEFAULTTONEAREST), &monitor);
     const ScreenRect placed = PlaceBeside(OnScreen(main), OnScreen(fields), frame.right - frame.left,
-                                          frame.bottom - frame.top, OnScreen(monitor.rcWork));
+                                          frame.bottom - frame.top, OnScreen(WorkArea(mainWindow)));
     return {placed.left, placed.top, placed.right(), placed.bottom()};
 }
 
@@ -56,8 +53,7 @@ void Form2::Show(HWND mainWindow, const RECT& fields)
     if (!Window())
         Create(instance_, Widen(layout::kCaption).c_str(), kStyle, kExStyle,
                FrameBeside(mainWindow, fields, WindowDpi(mainWindow)), nullptr);
-    ShowWindow(Window(), SW_SHOW);
-    SetForegroundWindow(Window());
+    ShowWindow(Window(), SW_SHOW); // and activated
 }
 
 void Form2::Hide()
@@ -115,7 +111,7 @@ LRESULT Form2::ColourLabel(HDC context, HWND control) const
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE: CreateControls(); return 0;
+    case WM_CREATE: CreateControls(); return kHandled;
     case WM_CTLCOLORSTATIC: return ColourLabel(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_COMMAND:
         if (HIWORD(wParam) == STN_CLICKED) {
@@ -123,10 +119,10 @@ LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             if (label && label->clickHides)
                 Hide();
         }
-        return 0;
+        return kHandled;
     // A click on the window's own background hides it, and so does its close box: "关于" shows it again.
     case WM_LBUTTONDOWN:
-    case WM_CLOSE: Hide(); return 0;
+    case WM_CLOSE: Hide(); return kHandled;
     default: return DefWindowProcW(Window(), message, wParam, lParam);
     }
 }

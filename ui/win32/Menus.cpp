@@ -33,12 +33,9 @@ HMENU CreateMenuBar()
     const HMENU bar = CreateMenu();
     for (const Menu& menu : main_window::kMenus) {
         const HMENU popup = CreatePopupMenu();
-        for (const MenuItem& item : menu.items) {
-            if (item.isSeparator())
-                AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
-            else
-                AppendMenuW(popup, MF_STRING, CommandId(item.command), MenuText(item).c_str());
-        }
+        for (const MenuItem& item : menu.items)
+            AppendMenuW(popup, item.isSeparator() ? MF_SEPARATOR : MF_STRING, CommandId(item.command),
+                        MenuText(item).c_str());
         AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Widen(menu.caption).c_str());
     }
     return bar;
@@ -59,7 +56,13 @@ HACCEL CreateAccelerators()
 
 Command CommandOf(int id)
 {
-    return id >= kFirstCommandId ? static_cast<Command>(id - kFirstCommandId) : Command::None;
+    for (const Menu& menu : main_window::kMenus) {
+        for (const MenuItem& item : menu.items) {
+            if (CommandId(item.command) == static_cast<UINT_PTR>(id))
+                return item.command;
+        }
+    }
+    return Command::None;
 }
 
 } // namespace ui::win32

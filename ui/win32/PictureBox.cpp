@@ -1,5 +1,6 @@
 #include "PictureBox.h"
 
+#include "DeviceContext.h"
 #include "Dpi.h"
 
 #include <utility>
@@ -16,15 +17,14 @@ void PictureBox::LayOut(const RECT& rect, UINT dpi, std::vector<RECT> bars)
 {
     dpi_ = dpi;
     bars_ = std::move(bars);
-    MoveWindow(Window(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, FALSE);
-    InvalidateRect(Window(), nullptr, FALSE);
+    MoveWindow(Window(), rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
 }
 
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_PAINT: Paint(); return 0;
-    case WM_ERASEBKGND: return 1; // the bitmap covers what it shows
+    case WM_PAINT: Paint(); return kHandled;
+    case WM_ERASEBKGND: return TRUE; // erased: the bitmap covers what it shows
     case WM_NCHITTEST: return HTTRANSPARENT;
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -38,29 +38,27 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 void PictureBox::Paint()
 {
     PAINTSTRUCT paint;
-    const HDC target = BeginPaint(Window(), &paint);
-    DrawBitmap(target);
+    const DeviceContext target(Window(), paint);
+    DrawBitmap(target.get());
     for (const RECT& bar : bars_)
-        FillRect(target, &bar, GetSysColorBrush(COLOR_WINDOWTEXT));
-    EndPaint(Window(), &paint);
+        FillRect(target.get(), &bar, GetSysColorBrush(COLOR_WINDOWTEXT));
 }
 
 // At 96 DPI pixel for pixel; at any other, smoothed to the size the picture has there.
 void PictureBox::DrawBitmap(HDC target) const
 {
-    const HDC source = CreateCompatibleDC(target);
-    const HGDIOBJ previous = SelectObject(source, bitmap_);
+    DeviceContext source(target);
+    source.Select(bitmap_);
     BITMAP size{};
     GetObjectW(bitmap_, sizeof(size), &size);
     if (dpi_ == kStandardDpi) {
-        BitBlt(target, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+        BitBlt(target, 0, 0, size.bmWidth, size.bmHeight, source.get(), 0, 0, SRCCOPY);
     } else {
         SetStretchBltMode(target, HALFTONE);
-        StretchBlt(target, 0, 0, ScaleFromStandard(size.bmWidth, dpi_), ScaleFromStandard(size.bmHeight, dpi_), source,
+        StretchBlt(target, 0, 0, ScaleFromStandard(size.bmWidth, dpi_), ScaleFromStandard(size.bmHeight, dpi_),
+                   source.get(),
                    0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
     }
-    SelectObject(source, previous);
-    DeleteDC(source);
 }
 
 } // namespace ui::win32

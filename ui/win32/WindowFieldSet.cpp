@@ -3,8 +3,6 @@
 #include "Product.h"
 #include "WideText.h"
 
-#include <windowsx.h>
-
 namespace ui::win32 {
 
 WindowFieldSet::WindowFieldSet(const std::array<HWND, engine::field::kCount>& fields)
@@ -22,13 +20,11 @@ std::string WindowFieldSet::read(int index) const
     return WindowText(field(index));
 }
 
-// Replacing the text also empties the field's undo buffer; the caret at the start shows the
-// leading digits of a number wider than the field.
+// Replacing the text also empties the field's undo buffer and puts the caret at the start,
+// which shows the leading digits of a number wider than the field.
 void WindowFieldSet::write(int index, const std::string& text)
 {
     SetWindowTextW(field(index), Widen(text).c_str());
-    Edit_SetSel(field(index), 0, 0);
-    Edit_ScrollCaret(field(index));
 }
 
 void WindowFieldSet::message(const std::string& text)
