@@ -19,7 +19,8 @@ in_chinese() {
 
 # 宋体 and the dialog font resolve to Noto CJK, which draws Chinese; without a window manager
 # wine draws its own frames, so closing and hiding a window never waits for one. A window colour
-# other than white tells the About window's two papers apart.
+# other than white and a button text colour other than black tell apart the colours the About
+# window's labels are drawn in.
 # The settings go in as a UTF-16 registry file, so that the Chinese name survives whatever
 # the host's locale.
 configure_prefix() {
@@ -28,7 +29,7 @@ configure_prefix() {
     '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
     '"宋体"="Noto Serif CJK SC"' '"SimSun"="Noto Serif CJK SC"' '"Tahoma"="Noto Sans CJK SC"' '' \
     '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
-    '[HKEY_CURRENT_USER\Control Panel\Colors]' '"Window"="255 255 224"' |
+    '[HKEY_CURRENT_USER\Control Panel\Colors]' '"Window"="255 255 224"' '"ButtonText"="0 0 128"' |
     iconv -f UTF-8 -t UTF-16 > "$settings"
   wine regedit /S "$settings"
   # The caption buttons' glyphs, which wine does not find by itself.
@@ -37,12 +38,12 @@ configure_prefix() {
 
 start_wine() {
   wine_environment
-  if [ ! -f "$WINEPREFIX/.velmo-configured-2" ]; then
+  if [ ! -f "$WINEPREFIX/.velmo-configured-5" ]; then
     mkdir -p "$HOME"
     wineboot --init > /dev/null 2>&1
     configure_prefix > /dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.velmo-configured-2"
+    touch "$WINEPREFIX/.velmo-configured-5"
   fi
   # One wineserver for the whole run, with wine's own services started by a first program that
   # holds no pipe of a test's: started by a test, they would keep its output open for seconds.

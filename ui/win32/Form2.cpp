@@ -38,9 +38,12 @@ RECT FrameBeside(HWND mainWindow, const RECT& fields, UINT dpi)
 
 } // namespace
 
+// The caption-text colour is black on Windows 8 and later and in wine's scheme, where the
+// labels' text would vanish into it: the window and its labels take the window colour, the same
+// white in the standard scheme.
 void Form2::ConfigureClass(WNDCLASSEXW& windowClass)
 {
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_CAPTIONTEXT);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
 }
 
 Form2::Form2(HINSTANCE instance)
@@ -101,11 +104,10 @@ const Label* Form2::FindLabel(HWND control) const
 LRESULT Form2::ColourLabel(HDC context, HWND control) const
 {
     const Label* label = FindLabel(control);
-    const bool onWindowColour = label && label->paper == Paper::WindowBackground;
-    const int paper = onWindowColour ? COLOR_WINDOW : COLOR_CAPTIONTEXT;
-    SetTextColor(context, GetSysColor(onWindowColour ? COLOR_WINDOWTEXT : COLOR_BTNTEXT));
-    SetBkColor(context, GetSysColor(paper));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(paper));
+    const bool windowText = label && label->paper == Paper::WindowBackground;
+    SetTextColor(context, GetSysColor(windowText ? COLOR_WINDOWTEXT : COLOR_BTNTEXT));
+    SetBkColor(context, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
 }
 
 LRESULT Form2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
