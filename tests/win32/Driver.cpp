@@ -370,6 +370,7 @@ TEST_P(Story, ShowsWhatItSays)
     GetClientRect(tooltip, &box);
     const auto lines = std::ranges::count(story.tooltip, '\n') + 1;
     EXPECT_GE(box.bottom, lines * Scaled(12)) << Where(box);
+    EXPECT_LE(box.right, 600) << Where(box); // a long line wraps
     EXPECT_GE(SendMessageW(tooltip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 30000);
 }
 
@@ -494,7 +495,8 @@ void ExpectFont(HWND control, LOGFONTW font, int inset)
     const HGDIOBJ previous = SelectObject(drawn.dc(), created.get());
     SetBkMode(drawn.dc(), TRANSPARENT);
     SetTextColor(drawn.dc(), GetSysColor(COLOR_BTNTEXT));
-    DrawTextW(drawn.dc(), Widen(TextOf(control)).c_str(), -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextW(drawn.dc(), Widen(TextOf(control)).c_str(), -1, &client,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(drawn.dc(), previous);
     EXPECT_EQ(InkSize(shown, inset), InkSize(drawn, inset)) << TextOf(control);
 }
@@ -504,7 +506,8 @@ void ExpectFont(HWND control, LOGFONTW font, int inset)
 bool ShowsIcon(HWND window, const char* iconFile)
 {
     const int size = GetSystemMetrics(SM_CXSMICON);
-    const GdiObject<HICON> icon(static_cast<HICON>(LoadImageA(nullptr, iconFile, IMAGE_ICON, size, size, LR_LOADFROMFILE)));
+    const GdiObject<HICON> icon(
+        static_cast<HICON>(LoadImageA(nullptr, iconFile, IMAGE_ICON, size, size, LR_LOADFROMFILE)));
     const Canvas drawn(size, size);
     DrawIconEx(drawn.dc(), 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL);
     RECT frame;
@@ -591,8 +594,8 @@ TEST(MainWindow, IsAsDescribed)
             .empty();
     })) << "the background differs at "
         << off;
-    for (const auto& [name, font] : {std::pair{"js1", layout::kOperatorFont}, {"dy", layout::kEquals.font},
-                                     {"new", layout::kNew.font}})
+    for (const auto& [name, font] :
+         {std::pair{"js1", layout::kOperatorFont}, {"dy", layout::kEquals.font}, {"new", layout::kNew.font}})
         ExpectFont(program.Control(name), FontAsDescribed(font), 3);
     // About a pixel thick per 96 DPI, from the row the bar's twips fall on down, its ends included.
     const ui::TwipsLine bar = layout::kFractionBars[1];
@@ -649,21 +652,31 @@ TEST(AboutWindow, OpensBesideTheMainWindow)
     GetWindowRect(program.form1, &main);
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     // The screen has room on the main window's right.
-    EXPECT_EQ(Where(frame), Where(RECT{main.right, main.top, main.right + frame.right - frame.left,
-                                       main.top + frame.bottom - frame.top}));
+    EXPECT_EQ(
+        Where(frame),
+        Where(RECT{main.right, main.top, main.right + frame.right - frame.left, main.top + frame.bottom - frame.top}));
     EXPECT_LE(frame.bottom, work.bottom);
     std::string off;
     EXPECT_TRUE(WaitUntil([&] {
         // Points on both sides of the bar's and a square's edges: the screen's smoothing and
         // the driver's differ there by up to 53, one without smoothing or a pixel off by more.
         return (off = PixelsOff(picture, VELMO_ASSETS_DIR "/about.bmp", 56,
-                                {{4, 4}, {130, 240}, {70, 128}, {37, 125}, {38, 125}, {70, 69}, {70, 70}, {70, 119},
-                                 {70, 120}, {70, 130}}))
+                                {{4, 4},
+                                 {130, 240},
+                                 {70, 128},
+                                 {37, 125},
+                                 {38, 125},
+                                 {70, 69},
+                                 {70, 70},
+                                 {70, 119},
+                                 {70, 120},
+                                 {70, 130}}))
             .empty();
     })) << "the picture differs at "
         << off;
-    const auto labelControl
-        = [about](const ui::Label& label) { return FindWindowExW(about, nullptr, L"Static", Widen(label.text).c_str()); };
+    const auto labelControl = [about](const ui::Label& label) {
+        return FindWindowExW(about, nullptr, L"Static", Widen(label.text).c_str());
+    };
     // Each label in place, in its text colour on the window colour, which the test session's
     // scheme tells apart; the note's also behind its first line's leading spaces.
     for (const ui::Label& label : layout::kLabels) {
@@ -691,8 +704,8 @@ TEST(AboutWindow, OpensBesideTheMainWindow)
 // "退出" ends the program, and so does closing the main window with the About window open.
 TEST(MainWindow, EndsByExitOrClose)
 {
-    for (const auto& keys : {std::vector<std::string>{"F10", "Down", "Down", "Enter"},
-                             {"F10", "Right", "Down", "Enter", "Alt+F4"}}) {
+    for (const auto& keys :
+         {std::vector<std::string>{"F10", "Down", "Down", "Enter"}, {"F10", "Right", "Down", "Enter", "Alt+F4"}}) {
         Program program;
         for (const std::string& key : keys) {
             if (key == "Alt+F4")

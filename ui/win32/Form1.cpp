@@ -50,7 +50,7 @@ bool PressFocusedButton(MSG& message)
 {
     if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN || !IsButton(message))
         return false;
-    SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+    SendMessageW(message.hwnd, BM_CLICK, WPARAM{}, LPARAM{});
     return true;
 }
 
@@ -104,7 +104,8 @@ Form1::Form1(HINSTANCE instance)
 bool Form1::Create()
 {
     accelerators_ = GdiObject<HACCEL>(CreateAccelerators());
-    return BaseWindow::Create(instance_, Widen(layout::kCaption).c_str(), kStyle, 0, {}, nullptr, CreateMenuBar());
+    return BaseWindow::Create(instance_, Widen(layout::kCaption).c_str(), kStyle, WS_EX_LEFT, {}, nullptr,
+                              CreateMenuBar());
 }
 
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -143,8 +144,9 @@ void Form1::CreateControls()
         if (const auto field = IndexIn(layout::kFields, control))
             CreateField(*control, *field);
         else
-            controls_.emplace_back(control, CreateChild(picture1_.Window(), L"BUTTON", control->caption,
-                                                        WS_VISIBLE | TabStop(*control) | BS_PUSHBUTTON));
+            controls_.emplace_back(control,
+                                   CreateChild(picture1_.Window(), L"BUTTON", control->caption,
+                                               WS_VISIBLE | TabStop(*control) | BS_PUSHBUTTON));
     }
     focus_ = t_[engine::field::kWholeA];
 }
@@ -154,8 +156,7 @@ void Form1::CreateField(const Control& control, std::size_t index)
     // A screen reader names a field after the label just before it, shown or not.
     // The label lives as long as its parent, like every child window.
     static_cast<void>(CreateChild(picture1_.Window(), L"STATIC", control.accessibleName, SS_NOPREFIX));
-    const DWORD style
-        = WS_VISIBLE | TabStop(control) | ES_LEFT | ES_AUTOHSCROLL | (control.readOnly ? ES_READONLY : 0);
+    const DWORD style = WS_VISIBLE | TabStop(control) | ES_LEFT | ES_AUTOHSCROLL | (control.readOnly ? ES_READONLY : 0);
     const HWND field = CreateChild(picture1_.Window(), L"EDIT", control.caption, style, WS_EX_CLIENTEDGE);
     Edit_LimitText(field, 0); // as many digits as are typed or pasted
     DigitFilter::Install(field, static_cast<int>(index));
@@ -171,7 +172,7 @@ void Form1::CreateTooltip()
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Window(), nullptr, instance_,
                                nullptr);
-    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipMaxWidth); // and "\n" breaks lines
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, WPARAM{}, kTooltipMaxWidth); // and "\n" breaks lines
     SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kTooltipShowMilliseconds);
     for (HWND field : t_) {
         TOOLINFOW tool{};
@@ -180,7 +181,7 @@ void Form1::CreateTooltip()
         tool.hwnd = picture1_.Window();
         tool.uId = reinterpret_cast<UINT_PTR>(field);
         tool.lpszText = const_cast<LPWSTR>(L"");
-        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(tooltip_, TTM_ADDTOOLW, WPARAM{}, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -308,7 +309,7 @@ void Form1::ShowWholeText(std::size_t index)
     tool.hwnd = picture1_.Window();
     tool.uId = reinterpret_cast<UINT_PTR>(field);
     tool.lpszText = tooltip.data();
-    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, WPARAM{}, reinterpret_cast<LPARAM>(&tool));
 }
 
 bool Form1::TranslateKeys(MSG& message)

@@ -56,8 +56,7 @@ void PictureBox::DrawBitmap(HDC target) const
     } else {
         SetStretchBltMode(target, HALFTONE);
         StretchBlt(target, 0, 0, ScaleFromStandard(size.bmWidth, dpi_), ScaleFromStandard(size.bmHeight, dpi_),
-                   source.get(),
-                   0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+                   source.get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
     }
 }
 
