@@ -73,6 +73,7 @@ std::optional<std::size_t> IndexIn(const std::array<Control, N>& controls, const
 std::vector<const Control*> InTabOrder()
 {
     std::vector<const Control*> controls;
+    controls.reserve(layout::kFields.size() + layout::kOperatorButtons.size() + 2);
     for (const Control& field : layout::kFields)
         controls.push_back(&field);
     for (const Control& button : layout::kOperatorButtons)

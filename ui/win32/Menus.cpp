@@ -15,7 +15,7 @@ constexpr int kFirstCommandId = 1300;
 
 UINT_PTR CommandId(Command command)
 {
-    return static_cast<UINT_PTR>(kFirstCommandId + static_cast<int>(command));
+    return static_cast<UINT_PTR>(kFirstCommandId) + static_cast<UINT_PTR>(command);
 }
 
 std::wstring MenuText(const MenuItem& item)
