@@ -26,6 +26,7 @@
 #include <map>
 #include <ranges>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -484,8 +485,9 @@ std::string InkSize(const Canvas& canvas, int inset)
     return std::to_string(right - left) + "x" + std::to_string(bottom - top);
 }
 
-// A button's caption shows in a font when it covers the box the same text covers drawn in it.
-void ExpectFont(HWND control, LOGFONTW font, int inset)
+// A button's caption shows in a font when it covers the box the same text covers drawn in it:
+// the sizes of both boxes.
+std::pair<std::string, std::string> InkBoxes(HWND control, LOGFONTW font, int inset)
 {
     RECT client;
     GetClientRect(control, &client);
@@ -498,7 +500,18 @@ void ExpectFont(HWND control, LOGFONTW font, int inset)
     DrawTextW(drawn.dc(), Widen(TextOf(control)).c_str(), -1, &client,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(drawn.dc(), previous);
-    EXPECT_EQ(InkSize(shown, inset), InkSize(drawn, inset)) << TextOf(control);
+    return {InkSize(shown, inset), InkSize(drawn, inset)};
+}
+
+// The button may paint after the picture beside it.
+void ExpectFont(HWND control, LOGFONTW font, int inset)
+{
+    std::pair<std::string, std::string> boxes;
+    EXPECT_TRUE(WaitUntil([&] {
+        boxes = InkBoxes(control, font, inset);
+        return boxes.first == boxes.second;
+    })) << TextOf(control)
+        << ": shown " << boxes.first << ", drawn " << boxes.second;
 }
 
 // Whether a window's caption shows an icon's colour, from a quarter of the way into the icon,
@@ -583,7 +596,7 @@ TEST(MainWindow, IsAsDescribed)
     EXPECT_EQ(Where(client), Described(layout::kClientArea));
     EXPECT_LE(std::abs(frame.left + frame.right - work.left - work.right), 1) << Where(frame);
     EXPECT_LE(std::abs(frame.top + frame.bottom - work.top - work.bottom), 1) << Where(frame);
-    EXPECT_TRUE(ShowsIcon(program.form1, VELMO_ASSETS_DIR "/velmo.ico"));
+    EXPECT_TRUE(WaitUntil([&] { return ShowsIcon(program.form1, VELMO_ASSETS_DIR "/velmo.ico"); }));
     EXPECT_EQ(Where(program.picture1, program.form1), Described(layout::kPicture));
     for (const ui::Control& control : DescribedControls())
         ExpectControl(program, control);
@@ -682,14 +695,18 @@ TEST(AboutWindow, OpensBesideTheMainWindow)
     for (const ui::Label& label : layout::kLabels) {
         EXPECT_EQ(Where(labelControl(label), about), Described(label.rect)) << label.name;
         GetClientRect(labelControl(label), &client);
-        const Canvas shown(labelControl(label), client);
         const COLORREF text
             = GetSysColor(label.paper == ui::Paper::WindowBackground ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
-        bool inked = false;
-        for (int y = 0; y < client.bottom; ++y)
-            for (int x = 0; x < client.right; ++x)
-                inked = inked || Distance(shown(x, y), text) <= 8;
-        EXPECT_TRUE(inked) << label.name;
+        // The last labels may not have painted yet when the picture has.
+        EXPECT_TRUE(WaitUntil([&] {
+            const Canvas shown(labelControl(label), client);
+            for (int y = 0; y < client.bottom; ++y)
+                for (int x = 0; x < client.right; ++x)
+                    if (Distance(shown(x, y), text) <= 8)
+                        return true;
+            return false;
+        })) << label.name;
+        const Canvas shown(labelControl(label), client);
         EXPECT_EQ(shown(client.right - 2, client.bottom - 2), GetSysColor(COLOR_WINDOW)) << label.name;
         EXPECT_TRUE(label.text.front() != ' ' || shown(2, 2) == GetSysColor(COLOR_WINDOW)) << label.name;
     }

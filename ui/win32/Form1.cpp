@@ -13,6 +13,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -34,7 +35,8 @@ HFONT CreateControlFont(const Font& font, UINT dpi)
     description.lfHeight = FontHeight(font, dpi);
     description.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
     description.lfCharSet = GB2312_CHARSET;
-    lstrcpynW(description.lfFaceName, Widen(layout::kFontFamilies.front()).c_str(), LF_FACESIZE);
+    // The description came zeroed, so the copy stays terminated.
+    Widen(layout::kFontFamilies.front()).copy(description.lfFaceName, LF_FACESIZE - 1);
     return CreateFontIndirectW(&description);
 }
 
@@ -73,11 +75,9 @@ std::optional<std::size_t> IndexIn(const std::array<Control, N>& controls, const
 std::vector<const Control*> InTabOrder()
 {
     std::vector<const Control*> controls;
-    controls.reserve(layout::kFields.size() + layout::kOperatorButtons.size() + 2);
-    for (const Control& field : layout::kFields)
-        controls.push_back(&field);
-    for (const Control& button : layout::kOperatorButtons)
-        controls.push_back(&button);
+    const auto address = [](const Control& control) { return &control; };
+    std::ranges::transform(layout::kFields, std::back_inserter(controls), address);
+    std::ranges::transform(layout::kOperatorButtons, std::back_inserter(controls), address);
     controls.insert(controls.end(), {&layout::kEquals, &layout::kNew});
     std::ranges::stable_sort(controls, {}, [](const Control* control) { return control->tabIndex; });
     return controls;

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "WideText.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -56,11 +57,11 @@ HACCEL CreateAccelerators()
 
 Command CommandOf(int id)
 {
+    const auto idOf = [](const MenuItem& item) { return CommandId(item.command); };
     for (const Menu& menu : main_window::kMenus) {
-        for (const MenuItem& item : menu.items) {
-            if (CommandId(item.command) == static_cast<UINT_PTR>(id))
-                return item.command;
-        }
+        const auto found = std::ranges::find(menu.items, static_cast<UINT_PTR>(id), idOf);
+        if (found != menu.items.end())
+            return found->command;
     }
     return Command::None;
 }
