@@ -24,6 +24,7 @@ namespace {
 namespace layout = main_window;
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_LEFT;
 
 // Long enough to read the working.
 constexpr int kTooltipShowMilliseconds = 30000;
@@ -105,7 +106,7 @@ Form1::Form1(HINSTANCE instance)
 bool Form1::Create()
 {
     accelerators_ = GdiObject<HACCEL>(CreateAccelerators());
-    return BaseWindow::Create(instance_, Widen(layout::kCaption).c_str(), kStyle, WS_EX_LEFT, {}, nullptr,
+    return BaseWindow::Create(instance_, Widen(layout::kCaption).c_str(), kStyle, kExStyle, {}, nullptr,
                               CreateMenuBar());
 }
 
@@ -190,7 +191,7 @@ void Form1::CreateTooltip()
 void Form1::LayOut(UINT dpi)
 {
     RECT frame = ToPixelRect(layout::kClientArea, dpi);
-    AdjustWindowRectEx(&frame, kStyle, TRUE, 0);
+    AdjustWindowRectEx(&frame, kStyle, TRUE, kExStyle);
     const RECT work = WorkArea(Window());
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     SetWindowPos(Window(), nullptr, (work.left + work.right - width) / 2, (work.top + work.bottom - height) / 2, width,
