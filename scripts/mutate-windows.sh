@@ -22,13 +22,7 @@ scaled=$root/wineprefix-144
 (
   export WINEPREFIX=$scaled
   start_wine
-  for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
-    wine reg add "$key" /v LogPixels /t REG_DWORD /d 144 /f > /dev/null 2>&1
-  done
-  wineserver -k || true
-  wineserver -w
-  wineserver -p > /dev/null 2>&1
-  wine cmd /c exit > /dev/null 2>&1
+  set_dpi 144
 )
 trap 'WINEPREFIX=$scaled wineserver -k 2> /dev/null || true; stop_wine; end_session' EXIT
 

@@ -51,6 +51,20 @@ start_wine() {
   wine cmd /c exit > /dev/null 2>&1
 }
 
+# The prefix's display scale, with wineserver restarted, as Windows asks a user to sign in
+# again. The server and wine's services outlive the caller: they hold none of its output, or
+# whoever reads it would wait for them.
+set_dpi() {
+  local key
+  for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+    wine reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f > /dev/null 2>&1
+  done
+  wineserver -k 2> /dev/null || true
+  wineserver -w
+  wineserver -p > /dev/null 2>&1
+  wine cmd /c exit > /dev/null 2>&1
+}
+
 stop_wine() {
   wineserver -k 2> /dev/null || true
   wineserver -w 2> /dev/null || true
