@@ -421,6 +421,16 @@ private:
     DeviceContext dc_{DeviceContext(HWND{}).get()};
 };
 
+// Whether any pixel of a canvas is within a small distance of a colour.
+bool Shows(const Canvas& canvas, COLORREF colour)
+{
+    for (int y = 0; y < canvas.size().bottom; ++y)
+        for (int x = 0; x < canvas.size().right; ++x)
+            if (Distance(canvas(x, y), colour) <= 8)
+                return true;
+    return false;
+}
+
 // Where a picture's pixels, at 96 DPI from its top-left corner, show other than on the screen
 // that `window` is on, where the bitmap is smoothed to the size it has at the screen's DPI, by
 // more than `tolerance` in a channel. Each point lies where no control covers the picture.
@@ -525,12 +535,8 @@ bool ShowsIcon(HWND window, const char* iconFile)
     DrawIconEx(drawn.dc(), 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL);
     RECT frame;
     GetWindowRect(window, &frame);
-    const Canvas shown(nullptr, {frame.left, frame.top, frame.left + 2 * size, frame.top + 2 * size});
-    for (int y = 0; y < 2 * size; ++y)
-        for (int x = 0; x < 2 * size; ++x)
-            if (Distance(shown(x, y), drawn(size / 4, size / 4)) <= 8)
-                return true;
-    return false;
+    return Shows(Canvas(nullptr, {frame.left, frame.top, frame.left + 2 * size, frame.top + 2 * size}),
+                 drawn(size / 4, size / 4));
 }
 
 // A described font at the screen's DPI.
@@ -698,14 +704,7 @@ TEST(AboutWindow, OpensBesideTheMainWindow)
         const COLORREF text
             = GetSysColor(label.paper == ui::Paper::WindowBackground ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
         // The last labels may not have painted yet when the picture has.
-        EXPECT_TRUE(WaitUntil([&] {
-            const Canvas shown(labelControl(label), client);
-            for (int y = 0; y < client.bottom; ++y)
-                for (int x = 0; x < client.right; ++x)
-                    if (Distance(shown(x, y), text) <= 8)
-                        return true;
-            return false;
-        })) << label.name;
+        EXPECT_TRUE(WaitUntil([&] { return Shows(Canvas(labelControl(label), client), text); })) << label.name;
         const Canvas shown(labelControl(label), client);
         EXPECT_EQ(shown(client.right - 2, client.bottom - 2), GetSysColor(COLOR_WINDOW)) << label.name;
         EXPECT_TRUE(label.text.front() != ' ' || shown(2, 2) == GetSysColor(COLOR_WINDOW)) << label.name;
