@@ -22,7 +22,7 @@ configure() {
   local arch=$1 folder=${2:-$root/$1}
   build_gtest "$arch"
   cmake -S . -B "$folder" -DCMAKE_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64-$arch.cmake" -DCMAKE_BUILD_TYPE=Debug \
-    -DVELMO_BUILD_BENCH=OFF -DGTest_DIR="$root/gtest-$arch/lib/cmake/GTest" --log-level=WARNING
+    -DVELMO_BUILD_BENCH=OFF -DVELMO_TEST_SEAMS=ON -DGTest_DIR="$root/gtest-$arch/lib/cmake/GTest" --log-level=WARNING
 }
 
 # --configure-only FOLDER: a 64-bit build folder configured as below, and nothing run.

@@ -67,6 +67,10 @@ inline constexpr std::array<Control, engine::kOperationCount> kOperatorButtons =
 inline constexpr Control kEquals{"dy", "＝", {840, 3080, 1095, 375}, {15, true}, 11, "等于"};
 inline constexpr Control kNew{"new", "新运算", {800, 50, 1095, 375}, kFieldFont, 17, "新运算"};
 
+// Where Windows keeps the result's reading for screen readers, below the picture's edge like t(0):
+// in the accessibility tree, never on the screen.
+inline constexpr TwipsRect kLiveRegion{1440, 6000, 2535, 375};
+
 // The fraction bars of A, B and R, each between its numerator and denominator.
 inline constexpr std::array<TwipsLine, 3> kFractionBars{{
     {1440, 960, 2650, 960},

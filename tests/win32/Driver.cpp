@@ -6,8 +6,10 @@
 // It reads the description of the windows, and of the program's code only its text conversion:
 // what it expects in pixels it works out from the twips itself.
 #include "AboutWindow.h"
+#include "Announcer.h"
 #include "DeviceContext.h"
 #include "GdiObject.h"
+#include "HighContrast.h"
 #include "MainWindow.h"
 #include "Menus.h"
 #include "UserStories.h"
@@ -20,10 +22,12 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <optional>
 #include <ranges>
 #include <string>
 #include <utility>
@@ -33,6 +37,7 @@ namespace {
 
 using ui::win32::DeviceContext;
 using ui::win32::GdiObject;
+using ui::win32::kLiveRegionChanged;
 using ui::win32::Narrow;
 using ui::win32::Widen;
 constexpr DWORD kPatienceMs = 10000; // no condition takes this long unless something is wrong
@@ -335,17 +340,77 @@ std::string Perform(const Program& program, const std::string& step)
     return program.AnswerMessage();
 }
 
+// What the program announces to screen readers through its live region: the name a reader reads
+// on each EVENT_OBJECT_LIVEREGIONCHANGED, seen from this process as a reader sees it.
+class Announcements {
+public:
+    Announcements()
+        : hook_(SetWinEventHook(kLiveRegionChanged, kLiveRegionChanged, nullptr, Heard, 0, 0,
+                                WINEVENT_OUTOFCONTEXT | WINEVENT_SKIPOWNPROCESS))
+    {
+        CoInitialize(nullptr);
+        heard_.clear();
+    }
+    ~Announcements()
+    {
+        UnhookWinEvent(hook_);
+        CoUninitialize();
+    }
+    Announcements(const Announcements&) = delete;
+    Announcements& operator=(const Announcements&) = delete;
+
+    // What was announced since the last call. Once the program answers a message, whatever it
+    // announced before is on its way here, and comes in as this thread takes its messages.
+    std::vector<std::string> Take(HWND window) const
+    {
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kPatienceMs, nullptr);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        return std::exchange(heard_, {});
+    }
+
+private:
+    static void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD)
+    {
+        IAccessible* accessible = nullptr;
+        VARIANT item{};
+        BSTR name = nullptr;
+        if (SUCCEEDED(AccessibleObjectFromEvent(window, object, child, &accessible, &item))) {
+            accessible->get_accName(item, &name);
+            accessible->Release();
+        }
+        heard_.push_back(name ? Narrow(name) : "(no name)");
+        SysFreeString(name);
+    }
+
+    static inline std::vector<std::string> heard_;
+    HWINEVENTHOOK hook_;
+};
+
 class Story : public testing::TestWithParam<std::size_t> { };
 
 TEST_P(Story, ShowsWhatItSays)
 {
     const support::UserStory& story = support::kUserStories.at(GetParam());
     SCOPED_TRACE(std::string(story.name));
+    const Announcements announcements;
     Program program;
-    std::string messages, fields;
-    for (const std::string& step : Split(story.script, ';'))
-        if (const std::string message = Perform(program, step); !message.empty())
-            messages += (messages.empty() ? "" : "|") + message;
+    std::string messages, fields, heard;
+    for (const std::string& step : Split(story.script, ';')) {
+        const bool evaluates
+            = step == "dy" || ((step == "key:Return" || step == "key:Enter") && program.Focus() == "dy");
+        const std::string message = Perform(program, step);
+        messages += message.empty() ? "" : (messages.empty() ? "" : "|") + message;
+        // One announcement for each result, none for anything else: a message speaks for itself.
+        const std::vector<std::string> announced = announcements.Take(program.form1);
+        EXPECT_EQ(announced.size(), evaluates && message.empty() ? 1u : 0u) << step;
+        heard = announced.empty() ? heard : announced.back();
+    }
+    if (!story.reading.empty()) { // the reading, then the working: the tooltip's second line
+        const std::string_view working = story.tooltip.substr(story.tooltip.find('\n') + 1);
+        EXPECT_EQ(heard, std::string(story.reading) + "；" + std::string(working));
+    }
     for (int i = 1; i <= 10; ++i)
         fields += (i == 1 ? "" : ",") + TextOf(program.Control("t" + std::to_string(i)));
     EXPECT_EQ(messages, story.messages);
@@ -585,6 +650,22 @@ void ExpectControl(const Program& program, const ui::Control& control)
     EXPECT_GE(SendMessageW(window, EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE) << control.name; // a million digits fit
 }
 
+// A fraction bar in the window-text colour, about a pixel thick per 96 DPI, from the row the
+// bar's twips fall on down, its ends included.
+void ExpectBar(HWND picture1)
+{
+    const ui::TwipsLine bar = ui::main_window::kFractionBars[1];
+    const int dpi = static_cast<int>(ScreenDpi()), thickness = std::max(1, Scaled(1));
+    const int top = ui::ToPixels(bar.y1, dpi), left = ui::ToPixels(bar.x1, dpi), right = ui::ToPixels(bar.x2, dpi);
+    EXPECT_EQ(DarkAlong(picture1, {ui::ToPixels((bar.x1 + bar.x2) / 2, dpi), top - 3}, {0, 1}, 6 + thickness),
+              Steps(3, 2 + thickness));
+    EXPECT_EQ(DarkAlong(picture1, {left - 2, top}, {1, 0}, right - left + 5), Steps(2, right - left + 2));
+}
+
+// Points of the background, at 96 DPI, where no control covers it.
+const std::initializer_list<POINT> kBackgroundPoints{{0, 0},     {4, 365},  {100, 362}, {188, 365},
+                                                     {188, 200}, {188, 20}, {191, 372}};
+
 // The window, centred in the work area, its picture and every control as described, at the
 // screen's DPI: the picture drawn scaled to fill its box, each bar as thick as the DPI asks.
 TEST(MainWindow, IsAsDescribed)
@@ -608,21 +689,13 @@ TEST(MainWindow, IsAsDescribed)
         ExpectControl(program, control);
     std::string off;
     EXPECT_TRUE(WaitUntil([&] {
-        return (off = PixelsOff(program.picture1, VELMO_ASSETS_DIR "/background.bmp", 4,
-                                {{0, 0}, {4, 365}, {100, 362}, {188, 365}, {188, 200}, {188, 20}, {191, 372}}))
-            .empty();
+        return (off = PixelsOff(program.picture1, VELMO_ASSETS_DIR "/background.bmp", 4, kBackgroundPoints)).empty();
     })) << "the background differs at "
         << off;
     for (const auto& [name, font] :
          {std::pair{"js1", layout::kOperatorFont}, {"dy", layout::kEquals.font}, {"new", layout::kNew.font}})
         ExpectFont(program.Control(name), FontAsDescribed(font), 3);
-    // About a pixel thick per 96 DPI, from the row the bar's twips fall on down, its ends included.
-    const ui::TwipsLine bar = layout::kFractionBars[1];
-    const int dpi = static_cast<int>(ScreenDpi()), thickness = std::max(1, Scaled(1));
-    const int top = ui::ToPixels(bar.y1, dpi), left = ui::ToPixels(bar.x1, dpi), right = ui::ToPixels(bar.x2, dpi);
-    EXPECT_EQ(DarkAlong(program.picture1, {ui::ToPixels((bar.x1 + bar.x2) / 2, dpi), top - 3}, {0, 1}, 6 + thickness),
-              Steps(3, 2 + thickness));
-    EXPECT_EQ(DarkAlong(program.picture1, {left - 2, top}, {1, 0}, right - left + 5), Steps(2, right - left + 2));
+    ExpectBar(program.picture1);
 }
 
 // Tab walks the controls in their z-order, which is the described tab order, and a screen
@@ -651,6 +724,17 @@ TEST(MainWindow, TabOrderAndNames)
     EXPECT_EQ(walked, described + "t1 ");
 }
 
+// Opens the About window by the keyboard alone, and waits until it is in front.
+HWND OpenAbout(const Program& program)
+{
+    for (const char* key : {"F10", "Right", "Down", "Enter"})
+        PressKey(program, key);
+    HWND about = nullptr;
+    return WaitUntil([&] { return (about = program.Window(L"VelmoForm2")) && GetForegroundWindow() == about; })
+        ? about
+        : nullptr;
+}
+
 // "关于" by the keyboard alone opens the About window beside the main window, as described;
 // hidden again, it gives the focus back to the field that had it.
 TEST(AboutWindow, OpensBesideTheMainWindow)
@@ -658,10 +742,8 @@ TEST(AboutWindow, OpensBesideTheMainWindow)
     namespace layout = ui::about_window;
     Program program;
     Perform(program, "3:1");
-    for (const char* key : {"F10", "Right", "Down", "Enter"})
-        PressKey(program, key);
-    HWND about = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (about = program.Window(L"VelmoForm2")) && GetForegroundWindow() == about; }));
+    const HWND about = OpenAbout(program);
+    ASSERT_TRUE(about);
     RECT client, frame, main, work;
     GetClientRect(about, &client);
     EXPECT_EQ(Where(client), Described(layout::kClientArea));
@@ -715,6 +797,101 @@ TEST(AboutWindow, OpensBesideTheMainWindow)
         EXPECT_EQ(!IsWindowVisible(about), label.clickHides) << label.name;
     }
     EXPECT_TRUE(WaitUntil([&] { return program.Focus() == "t3"; })) << program.Focus();
+}
+
+// "关于" chosen again while the About window lies behind the main window brings that one
+// window to the front.
+TEST(AboutWindow, ComesToTheFrontAgain)
+{
+    Program program;
+    const HWND about = OpenAbout(program);
+    ASSERT_TRUE(about);
+    ClickAt(program, program.form1, 4, 365);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == program.form1; }));
+    EXPECT_EQ(OpenAbout(program), about);
+    EXPECT_EQ(FindWindowExW(nullptr, about, L"VelmoForm2", nullptr), nullptr);
+}
+
+// The system colours of a scheme for as long as it lives; the ones before it come back after.
+class ColourScheme {
+public:
+    static constexpr std::array<int, 4> kElements{COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNTEXT, COLOR_BTNFACE};
+    explicit ColourScheme(const std::array<COLORREF, kElements.size()>& colours)
+    {
+        std::ranges::transform(kElements, before_.begin(), GetSysColor);
+        SetSysColors(kElements.size(), kElements.data(), colours.data());
+    }
+    ~ColourScheme() { SetSysColors(kElements.size(), kElements.data(), before_.data()); }
+    ColourScheme(const ColourScheme&) = delete;
+    ColourScheme& operator=(const ColourScheme&) = delete;
+
+private:
+    std::array<COLORREF, kElements.size()> before_{};
+};
+
+// High contrast switched on for as long as it lives, as the test builds take it (wine cannot
+// switch it on), and told to every window as Windows tells them.
+class HighContrast {
+public:
+    HighContrast()
+        : atom_(GlobalAddAtomW(ui::win32::kHighContrastTestAtom))
+    {
+        Broadcast();
+    }
+    ~HighContrast()
+    {
+        GlobalDeleteAtom(atom_);
+        Broadcast();
+    }
+    HighContrast(const HighContrast&) = delete;
+    HighContrast& operator=(const HighContrast&) = delete;
+
+private:
+    static void Broadcast()
+    {
+        SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0, SMTO_ABORTIFHUNG, kPatienceMs,
+                            nullptr);
+    }
+    ATOM atom_;
+};
+
+// Whether the background's points show a colour.
+bool BackgroundIn(HWND picture1, COLORREF colour)
+{
+    RECT client;
+    GetClientRect(picture1, &client);
+    const Canvas shown(picture1, client);
+    return std::ranges::all_of(kBackgroundPoints,
+                               [&](POINT at) { return shown(Scaled(at.x), Scaled(at.y)) == colour; });
+}
+
+// High contrast switched on and off while the program runs, under a black and yellow scheme: the
+// background gives way to the window colour, and the bars, the fields and the About labels are in
+// the scheme's colours.
+TEST(MainWindow, FollowsHighContrast)
+{
+    constexpr std::array<COLORREF, 4> kScheme{RGB(0, 0, 0), RGB(255, 255, 0), RGB(0, 255, 255), RGB(0, 0, 128)};
+    const ColourScheme scheme(kScheme);
+    Program program;
+    const HWND about = OpenAbout(program);
+    ASSERT_TRUE(about);
+    EXPECT_TRUE(WaitUntil([&] { return !BackgroundIn(program.picture1, kScheme[0]); })) << "no background";
+    std::optional<HighContrast> highContrast(std::in_place);
+    EXPECT_TRUE(WaitUntil([&] { return BackgroundIn(program.picture1, kScheme[0]); }))
+        << "a background in high contrast";
+    ExpectBar(program.picture1);
+    // A field that takes typing on the window colour, a read-only one on the button face's.
+    for (const auto& [field, paper] : {std::pair{"t1", kScheme[0]}, {"t7", kScheme[3]}})
+        EXPECT_EQ(Canvas(program.Control(field), {2, 2, 3, 3})(0, 0), paper) << field;
+    for (const ui::Label& label : ui::about_window::kLabels) {
+        const HWND control = FindWindowExW(about, nullptr, L"Static", Widen(label.text).c_str());
+        RECT client;
+        GetClientRect(control, &client);
+        EXPECT_TRUE(WaitUntil([&] { return Shows(Canvas(control, client), kScheme[1]); })) << label.name;
+        EXPECT_FALSE(Shows(Canvas(control, client), kScheme[2])) << label.name;
+    }
+    highContrast.reset();
+    EXPECT_TRUE(WaitUntil([&] { return !BackgroundIn(program.picture1, kScheme[0]); })) << "the background back";
 }
 
 // "退出" ends the program, and so does closing the main window with the About window open.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HighContrast.h"
+
 #include <windows.h>
 
 namespace ui::win32 {
@@ -11,7 +13,7 @@ inline constexpr LRESULT kHandled = 0;
 // window and forwards every message to its HandleMessage. Derived names its window class
 // (kClassName) and may fill in the class's icon, cursor and background (ConfigureClass). A
 // window moved to a screen of another DPI is laid out again (OnDpiChanged) and takes the frame
-// Windows suggests for it there.
+// Windows suggests for it there; one told of new colours or of high contrast is painted again.
 template <class Derived> class BaseWindow {
 public:
     BaseWindow() = default;
@@ -64,6 +66,9 @@ private:
         }
         if (!self)
             return DefWindowProcW(hwnd, message, wParam, lParam);
+        // Drawn in the colours of the moment, every part again.
+        if (ChangesColours(message, wParam))
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         if (message == WM_DPICHANGED) {
             self->OnDpiChanged(HIWORD(wParam));
             const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);

@@ -1,6 +1,7 @@
 #include "Dpi.h"
 
 #include "DeviceContext.h"
+#include "RunTimeLink.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,14 +11,6 @@ namespace ui::win32 {
 namespace {
 
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-
-// A function of user32 that older Windows lack, or null there.
-template <typename Function> Function LookUp(const char* name)
-{
-    const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
-    // Through the generic function type, which every function pointer converts from without a warning.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
-}
 
 UINT ScreenDpi()
 {
@@ -29,7 +22,8 @@ UINT ScreenDpi()
 
 UINT WindowDpi(HWND window)
 {
-    static const auto getDpiForWindow = LookUp<GetDpiForWindowFunction>("GetDpiForWindow");
+    static const auto getDpiForWindow
+        = LookUp<GetDpiForWindowFunction>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
     return getDpiForWindow ? getDpiForWindow(window) : ScreenDpi();
 }
 

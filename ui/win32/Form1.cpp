@@ -141,7 +141,7 @@ void Form1::CreateControls()
 {
     background_ = GdiObject<HBITMAP>(static_cast<HBITMAP>(
         LoadImageW(instance_, MAKEINTRESOURCEW(VELMO_BACKGROUND), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    picture1_.Create(instance_, Window(), background_.get());
+    picture1_.Create(instance_, Window(), background_.get(), PictureBox::Kind::Background);
     for (const Control* control : InTabOrder()) {
         if (const auto field = IndexIn(layout::kFields, control))
             CreateField(*control, *field);
@@ -150,6 +150,8 @@ void Form1::CreateControls()
                                    CreateChild(picture1_.Window(), L"BUTTON", control->caption,
                                                WS_VISIBLE | TabStop(*control) | BS_PUSHBUTTON));
     }
+    // Last, so that no field takes it for its label.
+    announcer_.Create(picture1_.Window());
     focus_ = t_[engine::field::kWholeA];
 }
 
@@ -201,6 +203,9 @@ void Form1::LayOut(UINT dpi)
     std::transform(layout::kFractionBars.begin(), layout::kFractionBars.end(), bars.begin(),
                    [dpi](const TwipsLine& bar) { return ToPixelBar(bar, dpi); });
     picture1_.LayOut(ToPixelRect(layout::kPicture, dpi), dpi, std::move(bars));
+    const RECT liveRegion = ToPixelRect(layout::kLiveRegion, dpi);
+    MoveWindow(announcer_.LiveRegion(), liveRegion.left, liveRegion.top, liveRegion.right - liveRegion.left,
+               liveRegion.bottom - liveRegion.top, FALSE);
     SetIcons(dpi);
 
     // The fonts in use go only once every control has its new one.
@@ -285,10 +290,12 @@ void Form1::ClearFields()
     SetFocus(t_[engine::field::kWholeA]);
 }
 
+// Over the result fields, and to a screen reader once the fields show it.
 void Form1::ShowExplanation()
 {
     for (int i = engine::field::kWholeR; i <= engine::field::kDecimal; ++i)
         ShowWholeText(static_cast<std::size_t>(i));
+    announcer_.Tell(calculator_.reading());
 }
 
 void Form1::ShowWholeText(std::size_t index)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Announcer.h"
 #include "BaseWindow.h"
 #include "Calculator.h"
 #include "Evaluate.h"
@@ -61,6 +62,7 @@ private:
     GdiObject<HACCEL> accelerators_;
     HWND focus_ = nullptr; // given back when the window is activated again
     WindowFieldSet fields_;
+    Announcer announcer_;
     Form2 form2_;
 };
 

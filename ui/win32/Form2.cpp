@@ -3,6 +3,7 @@
 #include "AboutWindow.h"
 #include "ChildWindow.h"
 #include "Dpi.h"
+#include "HighContrast.h"
 #include "Resources.h"
 #include "ScreenRect.h"
 #include "WideText.h"
@@ -56,7 +57,9 @@ void Form2::Show(HWND mainWindow, const RECT& fields)
     if (!Window())
         Create(instance_, Widen(layout::kCaption).c_str(), kStyle, kExStyle,
                FrameBeside(mainWindow, fields, WindowDpi(mainWindow)), nullptr);
-    ShowWindow(Window(), SW_SHOW); // and activated
+    // In front and active, also when it was open behind another window.
+    ShowWindow(Window(), SW_SHOW);
+    SetForegroundWindow(Window());
 }
 
 void Form2::Hide()
@@ -68,7 +71,7 @@ void Form2::CreateControls()
 {
     picture_ = GdiObject<HBITMAP>(static_cast<HBITMAP>(
         LoadImageW(instance_, MAKEINTRESOURCEW(VELMO_ABOUT_PICTURE), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    picture1_.Create(instance_, Window(), picture_.get());
+    picture1_.Create(instance_, Window(), picture_.get(), PictureBox::Kind::Illustration);
     for (const Label& label : layout::kLabels) {
         // Every label reports its clicks, so that one that keeps the window open takes them.
         const DWORD wrap = label.wraps ? SS_LEFT : SS_LEFTNOWORDWRAP;
@@ -103,8 +106,9 @@ const Label* Form2::FindLabel(HWND control) const
 
 LRESULT Form2::ColourLabel(HDC context, HWND control) const
 {
+    // High contrast draws every text in the one pair of colours the user chose.
     const Label* label = FindLabel(control);
-    const bool windowText = label && label->paper == Paper::WindowBackground;
+    const bool windowText = (label && label->paper == Paper::WindowBackground) || HighContrastOn();
     SetTextColor(context, GetSysColor(windowText ? COLOR_WINDOWTEXT : COLOR_BTNTEXT));
     SetBkColor(context, GetSysColor(COLOR_WINDOW));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));

@@ -2,14 +2,16 @@
 
 #include "DeviceContext.h"
 #include "Dpi.h"
+#include "HighContrast.h"
 
 #include <utility>
 
 namespace ui::win32 {
 
-bool PictureBox::Create(HINSTANCE instance, HWND parent, HBITMAP bitmap)
+bool PictureBox::Create(HINSTANCE instance, HWND parent, HBITMAP bitmap, Kind kind)
 {
     bitmap_ = bitmap;
+    kind_ = kind;
     return BaseWindow::Create(instance, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, {}, parent);
 }
 
@@ -39,7 +41,10 @@ void PictureBox::Paint()
 {
     PAINTSTRUCT paint;
     const DeviceContext target(Window(), paint);
-    DrawBitmap(target.get());
+    if (kind_ == Kind::Background && HighContrastOn())
+        FillRect(target.get(), &paint.rcPaint, GetSysColorBrush(COLOR_WINDOW));
+    else
+        DrawBitmap(target.get());
     for (const RECT& bar : bars_)
         FillRect(target.get(), &bar, GetSysColorBrush(COLOR_WINDOWTEXT));
 }

@@ -13,8 +13,11 @@ namespace ui::win32 {
 class PictureBox : public BaseWindow<PictureBox> {
 public:
     static constexpr PCWSTR kClassName = L"VelmoPictureBox";
+    // A background lies behind text, and gives way to the window colour in high contrast; an
+    // illustration lies beside it, and stays.
+    enum class Kind { Background, Illustration };
 
-    bool Create(HINSTANCE instance, HWND parent, HBITMAP bitmap);
+    bool Create(HINSTANCE instance, HWND parent, HBITMAP bitmap, Kind kind);
     // Its place in the parent, the DPI it draws the bitmap at, and the bars, all in pixels.
     void LayOut(const RECT& rect, UINT dpi, std::vector<RECT> bars = {});
 
@@ -24,6 +27,7 @@ private:
     void DrawBitmap(HDC target) const;
 
     HBITMAP bitmap_ = nullptr; // owned by the window that shows it
+    Kind kind_ = Kind::Background;
     UINT dpi_ = 0;
     std::vector<RECT> bars_;
 };
