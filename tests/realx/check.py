@@ -14,9 +14,12 @@ def xdotool(*args):
     return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout.strip()
 
 
+def application():
+    return next(a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.get_process_id() == pid)
+
+
 def find(name, role=None):
-    app = next(a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.get_process_id() == pid)
-    return pyatspi.findDescendant(app, lambda a: a.name == name and role in (None, a.getRole()))
+    return pyatspi.findDescendant(application(), lambda a: a.name == name and role in (None, a.getRole()))
 
 
 # Reads until the calculator shows what is wanted, for up to ten seconds (at first it is not yet on the bus).
@@ -75,7 +78,12 @@ expect("the whole result read out", lambda: announced >= set(NAMES[6:]), True)
 click("帮助", None)
 click("关于", pyatspi.ROLE_MENU_ITEM)
 expect("关于 brings the About window to the front", lambda: xdotool("getactivewindow", "getwindowname"), "关于")
-activate(main, "the main window back in front of the About window, which a click would hide")
+activate(main, "the main window in front of the About window, which a click would hide")
+click("帮助", None)
+click("关于", pyatspi.ROLE_MENU_ITEM)
+expect("关于 again brings the one About window back to the front", lambda: (xdotool("getactivewindow", "getwindowname"),
+       sum(window.name == "关于" for window in application())), ("关于", 1))
+activate(main, "the main window back in front of the About window")
 click("功能", None)
 click("退出", pyatspi.ROLE_MENU_ITEM)
 expect("退出 ends the program, the About window open", lambda: subprocess.run(
