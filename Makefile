@@ -43,17 +43,25 @@ package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
 	@lintian --fail-on error,warning $(BUILD_DIR)/velmo-calc_*_amd64.deb
 
-# The Windows program as it ships: Release, for 64-bit Windows, in build-windows/x86_64-release.
+# The Windows program as it ships: Release, for 64-bit Windows in build-windows/x86_64-release,
+# for 32-bit Windows in build-windows/i686-release.
 WINDOWS_RELEASE := build-windows/x86_64-release
+WINDOWS_RELEASE_32 := build-windows/i686-release
 windows-release:
 	@bash scripts/install-deps.sh --windows
 	@cmake -S . -B $(WINDOWS_RELEASE) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake \
 		-DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVELMO_BUILD_BENCH=ON --log-level=WARNING
 
-# velmo-calc-<version>-setup.exe (NSIS) and velmo-calc-<version>-win64.zip, in $(WINDOWS_RELEASE).
+# velmo-calc-<version>-win64.zip in $(WINDOWS_RELEASE); velmo-calc-<version>-win32.zip and the
+# installer for both, velmo-calc-<version>-setup.exe (NSIS), in $(WINDOWS_RELEASE_32).
 package-windows: windows-release
 	@cmake --build $(WINDOWS_RELEASE) -j $(JOBS) --target package-windows
-	@ls $(WINDOWS_RELEASE)/velmo-calc-*-setup.exe $(WINDOWS_RELEASE)/velmo-calc-*-win64.zip
+	@cmake -S . -B $(WINDOWS_RELEASE_32) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-i686.cmake \
+		-DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVELMO_BUILD_BENCH=OFF --log-level=WARNING \
+		-DVELMO_PROGRAM_64=$(CURDIR)/$(WINDOWS_RELEASE)/app/velmo-calc.exe
+	@cmake --build $(WINDOWS_RELEASE_32) -j $(JOBS) --target package-windows
+	@ls $(WINDOWS_RELEASE)/velmo-calc-*-win64.zip $(WINDOWS_RELEASE_32)/velmo-calc-*-win32.zip \
+		$(WINDOWS_RELEASE_32)/velmo-calc-*-setup.exe
 
 run: build
 	@bash scripts/run.sh $(BUILD_DIR)

@@ -35,6 +35,28 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# 32-bit Windows programs (the 32-bit calculator, its installer) need wine32, from the i386
+# architecture, and only where the kernel runs 32-bit code: elsewhere wine32 would stop every wine
+# program from starting. The 32-bit loader tells, once the 32-bit C library is there.
+if [ "${1:-}" = "--windows" ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  if [ ! -e /lib/ld-linux.so.2 ]; then
+    $sudo dpkg --add-architecture i386
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends libc6:i386
+  fi
+  if bash "$(dirname "$0")/runs-32-bit.sh" > /dev/null; then
+    if ! dpkg-query -W -f='${Status}' wine32:i386 2> /dev/null | grep -q 'ok installed'; then
+      echo "Installing: wine32:i386"
+      $sudo dpkg --add-architecture i386
+      $sudo apt-get update -qq
+      $sudo apt-get install -y -qq --no-install-recommends wine32:i386
+    fi
+  else
+    echo "This machine's kernel runs no 32-bit code: the 32-bit Windows tests will be skipped."
+  fi
+fi
+
 # Wine names files in the host's character set: the programs under wine need a Chinese UTF-8
 # locale for Chinese folder names, and for wine's own texts in Chinese.
 if [ "${1:-}" = "--windows" ] && ! locale -a 2> /dev/null | grep -q -x -i 'zh_CN.utf8'; then

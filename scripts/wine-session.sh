@@ -2,9 +2,14 @@
 # build-windows/, set up once and reused, with Chinese text, and wine's own texts in Chinese,
 # on a private display (x-session.sh).
 source "$(dirname "${BASH_SOURCE[0]}")/x-session.sh"
+wine_loader_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")/wine-loader" && pwd)
 
 wine_environment() {
   export WINEPREFIX=${WINEPREFIX:-$PWD/build-windows/wineprefix}
+  # Every `wine` below, CTest's too, is the loader for the prefix's kind: 64-bit unless the
+  # caller chose the 32-bit one for a 32-bit prefix (WINEARCH=win32).
+  export WINELOADER=${WINELOADER:-/usr/lib/wine/wine64}
+  case ":$PATH:" in *":$wine_loader_dir:"*) ;; *) export PATH=$wine_loader_dir:$PATH ;; esac
   export WINEDEBUG=-all
   # No Mono or Gecko prompts, no menu entries on the host.
   export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
@@ -36,14 +41,22 @@ configure_prefix() {
   cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
+# What the prefix was made with: this project's settings and the wine packages installed. A
+# prefix made before wine32 was installed runs nothing afterwards, so it is made anew.
+prefix_made_with() {
+  echo "settings 5"
+  dpkg-query -W -f '${Package}:${Architecture} ${Version}\n' 'wine*' 'libwine*' 2> /dev/null | sort
+}
+
 start_wine() {
   wine_environment
-  if [ ! -f "$WINEPREFIX/.velmo-configured-5" ]; then
+  if [ "$(cat "$WINEPREFIX/.velmo-made-with" 2> /dev/null)" != "$(prefix_made_with)" ]; then
+    rm -rf "$WINEPREFIX"
     mkdir -p "$HOME"
-    wineboot --init > /dev/null 2>&1
+    wine wineboot --init > /dev/null 2>&1
     configure_prefix > /dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.velmo-configured-5"
+    prefix_made_with > "$WINEPREFIX/.velmo-made-with"
   fi
   # One wineserver for the whole run, with wine's own services started by a first program that
   # holds no pipe of a test's: started by a test, they would keep its output open for seconds.

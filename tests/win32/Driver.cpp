@@ -24,6 +24,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <fstream>
 #include <cstdlib>
 #include <functional>
 #include <map>
@@ -387,6 +389,22 @@ private:
     static inline std::vector<std::string> heard_;
     HWINEVENTHOOK hook_;
 };
+
+// The program driven is the one built for the driver's own kind of Windows: a 32-bit run that
+// drove the 64-bit program would prove nothing.
+TEST(Program, IsBuiltForTheDriversWindows)
+{
+    std::ifstream image("Z:" VELMO_CALC_EXE, std::ios::binary);
+    IMAGE_DOS_HEADER dos{};
+    image.read(reinterpret_cast<char*>(&dos), sizeof(dos));
+    image.seekg(dos.e_lfanew + static_cast<LONG>(sizeof(DWORD))); // past the signature "PE\0\0"
+    IMAGE_FILE_HEADER header{};
+    image.read(reinterpret_cast<char*>(&header), sizeof(header));
+    ASSERT_TRUE(image) << VELMO_CALC_EXE;
+    const WORD machine = sizeof(void*) == 8 ? IMAGE_FILE_MACHINE_AMD64 : IMAGE_FILE_MACHINE_I386;
+    EXPECT_EQ(header.Machine, machine);
+    std::printf("velmo-calc.exe for %s Windows\n", header.Machine == IMAGE_FILE_MACHINE_I386 ? "32-bit" : "64-bit");
+}
 
 class Story : public testing::TestWithParam<std::size_t> { };
 

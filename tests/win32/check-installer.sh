@@ -5,10 +5,12 @@
 # nothing behind. Runs in the wine session of scripts/test-windows.sh.
 set -euo pipefail
 setup=$1
+# The installer starts on 32-bit and 64-bit Windows alike: it is 32-bit code.
+bash "$(dirname "$0")/../../scripts/runs-32-bit.sh" || exit
 source "$(dirname "$0")/../../scripts/x-session.sh" # wait_for
 name=Velmo分数计算器
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\VelmoCalc'
-folder() { winepath -u "$(wine cmd /c echo "%$1%" | tr -d '\r')"; }
+folder() { wine winepath -u "$(wine cmd /c echo "%$1%" | tr -d '\r')" | tr -d '\r'; }
 dir="$(folder LOCALAPPDATA)/Programs/$name"
 shortcut="$(folder APPDATA)/Microsoft/Windows/Start Menu/Programs/$name.lnk"
 # reg writes to a pipe in the Chinese ANSI code page.
