@@ -9,9 +9,10 @@
 #include "RandomCase.h"
 #include "UserStories.h"
 
-#include <cstdio>
+#include <array>
 #include <iostream>
 #include <random>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -32,60 +33,68 @@ std::string Quoted(std::string_view text)
 
 std::string Rect(const ui::TwipsRect& rect)
 {
-    return "[" + std::to_string(rect.left) + "," + std::to_string(rect.top) + "," + std::to_string(rect.width) + ","
-           + std::to_string(rect.height) + "]";
+    std::ostringstream text;
+    text << "[" << rect.left << "," << rect.top << "," << rect.width << "," << rect.height << "]";
+    return text.str();
+}
+
+// Items joined by ",", each written by `write` to the stream.
+template <typename Range, typename Write> std::string Joined(const Range& items, Write write)
+{
+    std::ostringstream text;
+    const char* comma = "";
+    for (const auto& item : items) {
+        text << comma;
+        write(text, item);
+        comma = ",";
+    }
+    return text.str();
 }
 
 void PrintStories()
 {
-    std::cout << "[";
-    const char* comma = "";
-    for (const support::UserStory& story : support::kUserStories) {
-        std::cout << comma << "{\"name\":" << Quoted(story.name) << ",\"script\":" << Quoted(story.script)
-                  << ",\"fields\":" << Quoted(story.fields) << ",\"messages\":" << Quoted(story.messages)
-                  << ",\"focus\":" << Quoted(story.focus) << ",\"tooltip\":" << Quoted(story.tooltip)
-                  << ",\"reading\":" << Quoted(story.reading) << "}\n";
-        comma = ",";
-    }
-    std::cout << "]\n";
+    std::cout << "[" << Joined(support::kUserStories, [](std::ostream& out, const support::UserStory& story) {
+        out << "{\"name\":" << Quoted(story.name) << ",\"script\":" << Quoted(story.script)
+            << ",\"fields\":" << Quoted(story.fields) << ",\"messages\":" << Quoted(story.messages)
+            << ",\"focus\":" << Quoted(story.focus) << ",\"tooltip\":" << Quoted(story.tooltip)
+            << ",\"reading\":" << Quoted(story.reading) << "}\n";
+    }) << "]\n";
 }
 
-std::string Control(const ui::Control& control)
+void WriteControl(std::ostream& out, const ui::Control& control)
 {
-    return "{\"name\":" + Quoted(control.name) + ",\"caption\":" + Quoted(control.caption) + ",\"rect\":"
-           + Rect(control.rect) + ",\"points\":" + std::to_string(control.font.points) + ",\"bold\":"
-           + (control.font.bold ? "true" : "false") + ",\"tabIndex\":" + std::to_string(control.tabIndex)
-           + ",\"tabStop\":" + (control.tabStop ? "true" : "false") + ",\"accessibleName\":"
-           + Quoted(control.accessibleName) + "}";
+    out << "{\"name\":" << Quoted(control.name) << ",\"caption\":" << Quoted(control.caption)
+        << ",\"rect\":" << Rect(control.rect) << ",\"points\":" << control.font.points
+        << ",\"bold\":" << control.font.bold << ",\"tabIndex\":" << control.tabIndex
+        << ",\"tabStop\":" << control.tabStop << ",\"accessibleName\":" << Quoted(control.accessibleName) << "}";
 }
 
 // Every control of the main window, its bars, menus and the About window's labels.
 void PrintLayout()
 {
     namespace main_window = ui::main_window;
-    std::string controls;
-    for (const ui::Control& field : main_window::kFields)
-        controls += Control(field) + ",";
-    for (const ui::Control& button : main_window::kOperatorButtons)
-        controls += Control(button) + ",";
-    controls += Control(main_window::kEquals) + "," + Control(main_window::kNew);
-    std::string bars, menus, labels;
-    for (const ui::TwipsLine& bar : main_window::kFractionBars)
-        bars += (bars.empty() ? "" : ",") + Rect({bar.x1, bar.y1, bar.x2 - bar.x1, 0});
-    for (const ui::Menu& menu : main_window::kMenus) {
-        std::string items;
-        for (const ui::MenuItem& item : menu.items)
-            items += (items.empty() ? "" : ",") + Quoted(item.caption);
-        menus += (menus.empty() ? "" : ",") + std::string("{\"caption\":") + Quoted(menu.caption) + ",\"items\":["
-                 + items + "]}";
-    }
-    for (const ui::Label& label : ui::about_window::kLabels)
-        labels += (labels.empty() ? "" : ",") + std::string("{\"name\":") + Quoted(label.name) + ",\"rect\":"
-                  + Rect(label.rect) + ",\"clickHides\":" + (label.clickHides ? "true" : "false") + "}";
-    std::cout << "{\"caption\":" << Quoted(main_window::kCaption) << ",\"picture\":" << Rect(main_window::kPicture)
-              << ",\"controls\":[" << controls << "],\"bars\":[" << bars << "],\"menus\":[" << menus
-              << "],\"about\":{\"caption\":" << Quoted(ui::about_window::kCaption)
-              << ",\"client\":" << Rect(ui::about_window::kClientArea) << ",\"labels\":[" << labels
+    std::cout << std::boolalpha << "{\"caption\":" << Quoted(main_window::kCaption)
+              << ",\"picture\":" << Rect(main_window::kPicture) << ",\"controls\":["
+              << Joined(main_window::kFields, WriteControl) << ","
+              << Joined(main_window::kOperatorButtons, WriteControl) << ",";
+    WriteControl(std::cout, main_window::kEquals);
+    std::cout << ",";
+    WriteControl(std::cout, main_window::kNew);
+    std::cout << "],\"bars\":[" << Joined(main_window::kFractionBars, [](std::ostream& out, const ui::TwipsLine& bar) {
+        out << Rect({bar.x1, bar.y1, bar.x2 - bar.x1, 0});
+    }) << "],\"menus\":[" << Joined(main_window::kMenus, [](std::ostream& out, const ui::Menu& menu) {
+        out << "{\"caption\":" << Quoted(menu.caption) << ",\"items\":["
+            << Joined(menu.items, [](std::ostream& item, const ui::MenuItem& entry) {
+                   item << std::boolalpha << "{\"caption\":" << Quoted(entry.caption)
+                        << ",\"exit\":" << (entry.command == ui::Command::Exit) << "}";
+               })
+            << "]}";
+    }) << "],\"about\":{\"caption\":" << Quoted(ui::about_window::kCaption)
+              << ",\"client\":" << Rect(ui::about_window::kClientArea) << ",\"labels\":["
+              << Joined(ui::about_window::kLabels, [](std::ostream& out, const ui::Label& label) {
+                     out << std::boolalpha << "{\"name\":" << Quoted(label.name) << ",\"rect\":" << Rect(label.rect)
+                         << ",\"clickHides\":" << label.clickHides << "}";
+                 })
               << "]},\"title\":" << Quoted(ui::product::kName) << ",\"button\":" << Quoted(main_window::kMessageButton)
               << "}\n";
 }
@@ -95,26 +104,26 @@ void PrintLayout()
 void PrintCases(unsigned long seed, int count)
 {
     std::mt19937_64 random(seed);
+    const auto write = [](std::ostream& out, const std::string& text) { out << Quoted(text); };
     for (int i = 0; i < count; ++i) {
         support::MemoryFieldSet fields;
-        std::string texts;
-        for (int f = 1; f <= 6; ++f) {
-            const std::string text = support::RandomField(random);
-            fields.set(f, text);
-            texts += (f == 1 ? "" : ",") + Quoted(text);
+        std::array<std::string, 6> texts;
+        for (std::size_t f = 0; f < texts.size(); ++f) {
+            texts[f] = support::RandomField(random);
+            fields.set(static_cast<int>(f) + 1, texts[f]);
         }
         const engine::Operation operation = engine::ToOperation(support::RandomOpCode(random));
         ui::Calculator calculator;
         if (operation != engine::Operation::None)
             calculator.chooseOperation(operation);
         calculator.evaluate(fields);
-        std::string shown, messages;
-        for (int f = 1; f <= 10; ++f)
-            shown += (f == 1 ? "" : ",") + Quoted(fields.read(f));
-        for (const std::string& message : fields.messages)
-            messages += (messages.empty() ? "" : ",") + Quoted(message);
-        std::cout << "{\"texts\":[" << texts << "],\"button\":" << static_cast<int>(operation) - 1 << ",\"shown\":["
-                  << shown << "],\"messages\":[" << messages << "],\"explanation\":" << Quoted(calculator.explanation())
+        std::array<std::string, 10> shown;
+        for (std::size_t f = 0; f < shown.size(); ++f)
+            shown[f] = fields.read(static_cast<int>(f) + 1);
+        // the buttons choose the operations in their order, from 1
+        std::cout << "{\"texts\":[" << Joined(texts, write) << "],\"button\":" << static_cast<int>(operation) - 1
+                  << ",\"shown\":[" << Joined(shown, write) << "],\"messages\":[" << Joined(fields.messages, write)
+                  << "],\"explanation\":" << Quoted(calculator.explanation())
                   << ",\"reading\":" << Quoted(calculator.reading()) << "}\n";
     }
 }

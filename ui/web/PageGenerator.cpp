@@ -109,12 +109,13 @@ std::string PageWriter::head(bool withEngine)
 
 std::string PageWriter::control(const ui::Control& control, std::string_view element, std::string_view attributes)
 {
-    const std::string style = Box(control.rect) + ";font-size:" + Number(control.font.points) + "pt"
-                              + (control.font.bold ? ";font-weight:700" : "");
+    std::ostringstream html;
     const int tabIndex = control.tabStop ? control.tabIndex + 1 : -1; // HTML counts from 1
-    return "<" + std::string(element) + " id=\"" + std::string(control.name) + "\" class=\"face\" style=\"" + style
-           + "\" tabindex=\"" + std::to_string(tabIndex) + "\" aria-label=\"" + text(control.accessibleName) + "\" "
-           + std::string(attributes) + ">";
+    html << "<" << element << " id=\"" << control.name << "\" class=\"face\" style=\"" << Box(control.rect)
+         << ";font-size:" << Number(control.font.points) << "pt" << (control.font.bold ? ";font-weight:700" : "")
+         << "\" tabindex=\"" << tabIndex << "\" aria-label=\"" << text(control.accessibleName) << "\" " << attributes
+         << ">";
+    return html.str();
 }
 
 std::string PageWriter::mainWindow()
@@ -156,28 +157,31 @@ std::string PageWriter::menus()
         }
         return "";
     };
-    std::string html = "<div class=\"menubar\" role=\"menubar\">";
+    std::ostringstream html;
+    html << "<div class=\"menubar\" role=\"menubar\">";
     for (const ui::Menu& menu : main_window::kMenus) {
-        const std::string name(menu.name);
-        html += "<div class=\"menu\"><button id=\"" + name + "\" role=\"menuitem\" aria-haspopup=\"menu\" aria-expanded=\"false\">"
-                + text(menu.caption) + "</button><div role=\"menu\" class=\"items\" aria-label=\"" + text(menu.caption)
-                + "\" hidden>";
+        html << "<div class=\"menu\"><button id=\"" << menu.name
+             << "\" role=\"menuitem\" aria-haspopup=\"menu\" aria-expanded=\"false\">" << text(menu.caption)
+             << "</button><div role=\"menu\" class=\"items\" aria-label=\"" << text(menu.caption) << "\" hidden>";
         for (const ui::MenuItem& item : menu.items) {
             if (item.isSeparator()) {
-                html += "<hr id=\"" + std::string(item.name) + "\" role=\"separator\">";
+                html << "<hr id=\"" << item.name << "\" role=\"separator\">";
                 continue;
             }
-            const std::string shortcut = item.ctrlShortcut ? std::string("Ctrl+") + item.ctrlShortcut : "";
-            html += "<button id=\"" + std::string(item.name) + "\" role=\"menuitem\" data-command=\""
-                    + kCommandNames(item.command) + "\"";
-            if (!shortcut.empty())
-                html += " data-shortcut=\"" + std::string(1, item.ctrlShortcut) + "\" aria-keyshortcuts=\"Control+"
-                        + std::string(1, item.ctrlShortcut) + "\"";
-            html += ">" + text(item.caption) + "<kbd>" + text(shortcut) + "</kbd></button>";
+            html << "<button id=\"" << item.name << "\" role=\"menuitem\" data-command=\"" << kCommandNames(item.command)
+                 << "\"";
+            std::string shortcut;
+            if (item.ctrlShortcut) {
+                shortcut = std::string("Ctrl+") + item.ctrlShortcut;
+                html << " data-shortcut=\"" << item.ctrlShortcut << "\" aria-keyshortcuts=\"Control+" << item.ctrlShortcut
+                     << "\"";
+            }
+            html << ">" << text(item.caption) << "<kbd>" << text(shortcut) << "</kbd></button>";
         }
-        html += "</div></div>";
+        html << "</div></div>";
     }
-    return html + "</div>";
+    html << "</div>";
+    return html.str();
 }
 
 std::string PageWriter::aboutWindow()

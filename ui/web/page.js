@@ -113,9 +113,16 @@ VelmoEngine().then((engine) => {
   }
 
   // The window scales to fit the screen, as drawn; the About window too, within the screen's width.
+  // A screen in portrait shows the window at its full width, scrolling if need be; else the
+  // whole window fits. Text lines round at each scale, so the scale is found again.
+  const portrait = matchMedia('(orientation: portrait)');
   const fit = () => {
     form1.style.zoom = 1;
-    form1.style.zoom = Math.min(innerWidth / form1.offsetWidth, innerHeight / form1.offsetHeight);
+    for (let pass = 0; pass < 3; ++pass) {
+      const { width, height } = form1.getBoundingClientRect();
+      const across = innerWidth / width;
+      form1.style.zoom = Number(form1.style.zoom) * (portrait.matches ? across : Math.min(across, innerHeight / height));
+    }
   };
   const onPage = (element) => {
     const box = element.getBoundingClientRect();
