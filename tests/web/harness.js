@@ -33,7 +33,12 @@ function serve() {
       if (port) {
         resolve({
           url: `http://127.0.0.1:${port[1]}/`,
-          stop: () => new Promise((done) => { server.once('exit', done); server.kill(); }),
+          stop: () => new Promise((done) => {
+            if (server.exitCode !== null || server.signalCode !== null)
+              return done();
+            server.once('exit', done);
+            server.kill();
+          }),
         });
       }
     });
@@ -60,6 +65,9 @@ async function open(browser, url) {
 // Runs `body(check)`; each failed check is printed and makes the test fail; the server and
 // the browser end either way.
 async function run(body) {
+  // Node ends quietly when nothing is left to wait on: that must not look like a pass.
+  process.on('exit', (code) => { if (code === 0 && !finished) process.exitCode = 1; });
+  let finished = false;
   const failures = [];
   const check = (ok, what) => { if (!ok) failures.push(what); return ok; };
   const resources = [];
@@ -74,6 +82,7 @@ async function run(body) {
   for (const failure of failures)
     console.log(`FAIL: ${failure}`);
   console.log(failures.length ? `${failures.length} failed` : 'passed');
+  finished = true;
   process.exit(failures.length ? 1 : 0);
 }
 
