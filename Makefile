@@ -9,7 +9,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test test-windows web run-web test-web mutate-windows package windows-release package-windows run bench bench-windows fuzz lint install uninstall clean
+.PHONY: all deps configure build test test-windows web run-web test-web bench-web mutate-windows package windows-release package-windows run bench bench-windows fuzz lint install uninstall clean
 
 all: build
 
@@ -42,6 +42,10 @@ run-web: web
 
 test-web: web
 	@bash scripts/test-web.sh
+
+# The site's gzipped size, its start against a floor page, and one "＝" (docs/performance.md).
+bench-web: test-web
+	@NODE_PATH=build-web/node/node_modules node bench/web-start.js build-web/site build-web/ui/web/made/floor.html
 
 # Mutation of the Windows front end, each mutant driven under wine (scripts/mutate-windows.sh).
 MUTATION_SEED ?= 1

@@ -80,21 +80,29 @@ void PrintLayout()
     WriteControl(std::cout, main_window::kEquals);
     std::cout << ",";
     WriteControl(std::cout, main_window::kNew);
-    std::cout << "],\"bars\":[" << Joined(main_window::kFractionBars, [](std::ostream& out, const ui::TwipsLine& bar) {
-        out << Rect({bar.x1, bar.y1, bar.x2 - bar.x1, 0});
-    }) << "],\"menus\":[" << Joined(main_window::kMenus, [](std::ostream& out, const ui::Menu& menu) {
-        out << "{\"caption\":" << Quoted(menu.caption) << ",\"items\":["
-            << Joined(menu.items, [](std::ostream& item, const ui::MenuItem& entry) {
-                   item << std::boolalpha << "{\"caption\":" << Quoted(entry.caption)
-                        << ",\"exit\":" << (entry.command == ui::Command::Exit) << "}";
-               })
-            << "]}";
-    }) << "],\"about\":{\"caption\":" << Quoted(ui::about_window::kCaption)
+    std::cout << "],\"bars\":["
+              << Joined(main_window::kFractionBars,
+                        [](std::ostream& out, const ui::TwipsLine& bar) {
+                            out << Rect({bar.x1, bar.y1, bar.x2 - bar.x1, 0});
+                        })
+              << "],\"menus\":["
+              << Joined(main_window::kMenus,
+                        [](std::ostream& out, const ui::Menu& menu) {
+                            out << "{\"caption\":" << Quoted(menu.caption) << ",\"items\":["
+                                << Joined(menu.items,
+                                          [](std::ostream& item, const ui::MenuItem& entry) {
+                                              item << std::boolalpha << "{\"caption\":" << Quoted(entry.caption)
+                                                   << ",\"exit\":" << (entry.command == ui::Command::Exit) << "}";
+                                          })
+                                << "]}";
+                        })
+              << "],\"about\":{\"caption\":" << Quoted(ui::about_window::kCaption)
               << ",\"client\":" << Rect(ui::about_window::kClientArea) << ",\"labels\":["
-              << Joined(ui::about_window::kLabels, [](std::ostream& out, const ui::Label& label) {
-                     out << std::boolalpha << "{\"name\":" << Quoted(label.name) << ",\"rect\":" << Rect(label.rect)
-                         << ",\"clickHides\":" << label.clickHides << "}";
-                 })
+              << Joined(ui::about_window::kLabels,
+                        [](std::ostream& out, const ui::Label& label) {
+                            out << std::boolalpha << "{\"name\":" << Quoted(label.name)
+                                << ",\"rect\":" << Rect(label.rect) << ",\"clickHides\":" << label.clickHides << "}";
+                        })
               << "]},\"title\":" << Quoted(ui::product::kName) << ",\"button\":" << Quoted(main_window::kMessageButton)
               << "}\n";
 }

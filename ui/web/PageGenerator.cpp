@@ -49,14 +49,14 @@ std::string Escaped(std::string_view text)
 std::string Box(const ui::TwipsRect& rect)
 {
     return "left:" + std::to_string(ui::ToPixels(rect.left)) + "px;top:" + std::to_string(ui::ToPixels(rect.top))
-           + "px;width:" + std::to_string(ui::ToPixels(rect.width))
-           + "px;height:" + std::to_string(ui::ToPixels(rect.height)) + "px";
+        + "px;width:" + std::to_string(ui::ToPixels(rect.width))
+        + "px;height:" + std::to_string(ui::ToPixels(rect.height)) + "px";
 }
 
 std::string Size(const ui::TwipsRect& rect)
 {
-    return "width:" + std::to_string(ui::ToPixels(rect.width)) + "px;height:" + std::to_string(ui::ToPixels(rect.height))
-           + "px";
+    return "width:" + std::to_string(ui::ToPixels(rect.width))
+        + "px;height:" + std::to_string(ui::ToPixels(rect.height)) + "px";
 }
 
 class PageWriter {
@@ -93,14 +93,12 @@ std::string PageWriter::head(bool withEngine)
     std::string head = "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">"
                        "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">"
                        "<title>"
-                       + text(main_window::kCaption)
-                       + "</title><link rel=\"icon\" href=\"icon-32.png\"><link rel=\"stylesheet\" href=\"page.css\">"
-                         "<style>@font-face{font-family:\""
-                       + std::string(kShippedFamily)
-                       + "\";src:url(serif.woff2) format(\"woff2\")}@font-face{font-family:\""
-                       + std::string(kShippedFamily)
-                       + "\";font-weight:700;src:url(serif-bold.woff2) format(\"woff2\")}.face{font-family:" + families
-                       + "}</style>";
+        + text(main_window::kCaption)
+        + "</title><link rel=\"icon\" href=\"icon-32.png\"><link rel=\"stylesheet\" href=\"page.css\">"
+          "<style>@font-face{font-family:\""
+        + std::string(kShippedFamily) + "\";src:url(serif.woff2) format(\"woff2\")}@font-face{font-family:\""
+        + std::string(kShippedFamily)
+        + "\";font-weight:700;src:url(serif-bold.woff2) format(\"woff2\")}.face{font-family:" + families + "}</style>";
     if (withEngine)
         head += "<link rel=\"manifest\" href=\"manifest.webmanifest\"><meta name=\"theme-color\" content=\"#f0f0f0\">"
                 "<script src=\"velmo.js\" defer></script><script src=\"page.js\" defer></script>";
@@ -121,9 +119,9 @@ std::string PageWriter::control(const ui::Control& control, std::string_view ele
 std::string PageWriter::mainWindow()
 {
     std::string html = "<main id=\"Form1\" class=\"window\" aria-label=\"" + text(main_window::kCaption)
-                       + "\"><div class=\"caption\"><img src=\"icon-32.png\" alt=\"\">" + text(main_window::kCaption)
-                       + "</div>" + menus() + "<div id=\"" + std::string(main_window::kPictureName)
-                       + "\" class=\"picture\" style=\"" + Size(main_window::kPicture) + "\">";
+        + "\"><div class=\"caption\"><img src=\"icon-32.png\" alt=\"\">" + text(main_window::kCaption) + "</div>"
+        + menus() + "<div id=\"" + std::string(main_window::kPictureName) + "\" class=\"picture\" style=\""
+        + Size(main_window::kPicture) + "\">";
     for (int i = 0; i < engine::field::kCount; ++i) {
         const ui::Control& field = main_window::kFields[static_cast<std::size_t>(i)];
         std::string attributes = "data-field=\"" + std::to_string(i) + "\" inputmode=\"numeric\" autocomplete=\"off\"";
@@ -136,11 +134,12 @@ std::string PageWriter::mainWindow()
     for (std::size_t i = 0; i < main_window::kOperatorButtons.size(); ++i) {
         const ui::Control& button = main_window::kOperatorButtons[i];
         html += control(button, "button", "data-operation=\"" + std::to_string(i) + "\"")
-                + text(button.caption, button.font.bold) + "</button>";
+            + text(button.caption, button.font.bold) + "</button>";
     }
     html += control(main_window::kEquals, "button", "data-command=\"evaluate\"")
-            + text(main_window::kEquals.caption, main_window::kEquals.font.bold) + "</button>";
-    html += control(main_window::kNew, "button", "data-command=\"new\"") + text(main_window::kNew.caption) + "</button>";
+        + text(main_window::kEquals.caption, main_window::kEquals.font.bold) + "</button>";
+    html
+        += control(main_window::kNew, "button", "data-command=\"new\"") + text(main_window::kNew.caption) + "</button>";
     for (const ui::TwipsLine& bar : main_window::kFractionBars)
         html += "<div class=\"bar\" style=\"" + Box({bar.x1, bar.y1, bar.x2 - bar.x1, 0}) + "\"></div>";
     return html + "</div></main>\n";
@@ -168,13 +167,13 @@ std::string PageWriter::menus()
                 html << "<hr id=\"" << item.name << "\" role=\"separator\">";
                 continue;
             }
-            html << "<button id=\"" << item.name << "\" role=\"menuitem\" data-command=\"" << kCommandNames(item.command)
-                 << "\"";
+            html << "<button id=\"" << item.name << "\" role=\"menuitem\" data-command=\""
+                 << kCommandNames(item.command) << "\"";
             std::string shortcut;
             if (item.ctrlShortcut) {
                 shortcut = std::string("Ctrl+") + item.ctrlShortcut;
-                html << " data-shortcut=\"" << item.ctrlShortcut << "\" aria-keyshortcuts=\"Control+" << item.ctrlShortcut
-                     << "\"";
+                html << " data-shortcut=\"" << item.ctrlShortcut << "\" aria-keyshortcuts=\"Control+"
+                     << item.ctrlShortcut << "\"";
             }
             html << ">" << text(item.caption) << "<kbd>" << text(shortcut) << "</kbd></button>";
         }
@@ -187,14 +186,14 @@ std::string PageWriter::menus()
 std::string PageWriter::aboutWindow()
 {
     std::string html = "<section id=\"Form2\" class=\"window about\" role=\"dialog\" aria-label=\""
-                       + text(about_window::kCaption) + "\" hidden><div class=\"caption\">"
-                       + text(about_window::kCaption) + "</div><div class=\"client\" style=\""
-                       + Size(about_window::kClientArea) + "\"><img id=\"" + std::string(about_window::kPictureName)
-                       + "\" src=\"about.bmp\" alt=\"\" style=\"" + Box(about_window::kPicture) + "\">";
+        + text(about_window::kCaption) + "\" hidden><div class=\"caption\">" + text(about_window::kCaption)
+        + "</div><div class=\"client\" style=\"" + Size(about_window::kClientArea) + "\"><img id=\""
+        + std::string(about_window::kPictureName) + "\" src=\"about.bmp\" alt=\"\" style=\""
+        + Box(about_window::kPicture) + "\">";
     for (const ui::Label& label : about_window::kLabels) {
         html += "<div id=\"" + std::string(label.name) + "\" class=\"label"
-                + (label.paper == ui::Paper::WindowBackground ? " window-paper" : "") + "\" style=\"" + Box(label.rect)
-                + "\"" + (label.clickHides ? "" : " data-keeps-open") + ">" + text(label.text) + "</div>";
+            + (label.paper == ui::Paper::WindowBackground ? " window-paper" : "") + "\" style=\"" + Box(label.rect)
+            + "\"" + (label.clickHides ? "" : " data-keeps-open") + ">" + text(label.text) + "</div>";
     }
     return html + "</div></section>\n";
 }
@@ -203,26 +202,27 @@ std::string PageWriter::messageBox()
 {
     return "<dialog id=\"message\" aria-labelledby=\"message-title\" aria-describedby=\"message-text\">"
            "<div class=\"caption\" id=\"message-title\">"
-           + text(ui::product::kName) + "</div><p id=\"message-text\"></p><form method=\"dialog\"><button autofocus>"
-           + text(main_window::kMessageButton) + "</button></form></dialog>\n";
+        + text(ui::product::kName) + "</div><p id=\"message-text\"></p><form method=\"dialog\"><button autofocus>"
+        + text(main_window::kMessageButton) + "</button></form></dialog>\n";
 }
 
 std::string PageWriter::page(bool withEngine)
 {
     for (int problem = 0; problem <= static_cast<int>(engine::Problem::ZeroDivisor); ++problem)
         text(engine::ProblemText(static_cast<engine::Problem>(problem)));
-    return head(withEngine) + "<body>" + mainWindow() + "<div id=\"reading\" class=\"unseen\" aria-live=\"polite\"></div>"
-           + aboutWindow() + messageBox() + "</body></html>\n";
+    return head(withEngine) + "<body>" + mainWindow()
+        + "<div id=\"reading\" class=\"unseen\" aria-live=\"polite\"></div>" + aboutWindow() + messageBox()
+        + "</body></html>\n";
 }
 
 std::string Manifest()
 {
     const std::string name(ui::product::kName);
     return "{\"name\":\"" + name + "\",\"short_name\":\"" + name
-           + "\",\"lang\":\"zh-CN\",\"start_url\":\".\",\"scope\":\".\",\"display\":\"standalone\","
-             "\"background_color\":\"#f0f0f0\",\"theme_color\":\"#f0f0f0\",\"icons\":["
-             "{\"src\":\"icon-256.png\",\"sizes\":\"256x256\",\"type\":\"image/png\",\"purpose\":\"any\"},"
-             "{\"src\":\"icon-32.png\",\"sizes\":\"32x32\",\"type\":\"image/png\"}]}\n";
+        + "\",\"lang\":\"zh-CN\",\"start_url\":\".\",\"scope\":\".\",\"display\":\"standalone\","
+          "\"background_color\":\"#f0f0f0\",\"theme_color\":\"#f0f0f0\",\"icons\":["
+          "{\"src\":\"icon-256.png\",\"sizes\":\"256x256\",\"type\":\"image/png\",\"purpose\":\"any\"},"
+          "{\"src\":\"icon-32.png\",\"sizes\":\"32x32\",\"type\":\"image/png\"}]}\n";
 }
 
 void Write(const std::filesystem::path& path, const std::string& content)
