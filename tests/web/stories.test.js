@@ -117,6 +117,13 @@ run(async (check, resources) => {
   await tap('dy', () => document.getElementById('message').open);
   check((await fieldTexts(page)).join() === '0,4,3,0,,,,,,', `touch: deleting and typing ${await fieldTexts(page)}`);
   check((await answer(page, check)).join() === '请正确输入', 'touch: "＝" by a tap');
+
+  // An input method composing, then committing: its digits alone stay.
+  await page.$eval('#t6', (field) => field.focus());
+  await page.keyboard.type('1');
+  await cdp.send('Input.imeSetComposition', { text: 'san', selectionStart: 3, selectionEnd: 3 });
+  await cdp.send('Input.insertText', { text: '三3' });
+  check(await page.$eval('#t6', (field) => field.value) === '13', 'an input method\'s commit kept what is not a digit');
 });
 
 async function centre(page, selector) {

@@ -167,8 +167,8 @@ std::string PageWriter::menus()
                 html << "<hr id=\"" << item.name << "\" role=\"separator\">";
                 continue;
             }
-            html << "<button id=\"" << item.name << "\" role=\"menuitem\" data-command=\""
-                 << kCommandNames(item.command) << "\"";
+            html << "<button id=\"" << item.name << "\" role=\"menuitem\" aria-label=\"" << text(item.caption)
+                 << "\" data-command=\"" << kCommandNames(item.command) << "\"";
             std::string shortcut;
             if (item.ctrlShortcut) {
                 shortcut = std::string("Ctrl+") + item.ctrlShortcut;

@@ -13,8 +13,9 @@ VelmoEngine().then((engine) => {
   const measure = document.createElement('canvas').getContext('2d');
 
   // The whole text when the field cuts it, then for a result field the explanation.
+  const fonts = new Map(fields.map((field) => [field, getComputedStyle(field).font]));
   const showTooltip = (field) => {
-    measure.font = getComputedStyle(field).font;
+    measure.font = fonts.get(field);
     const cut = engine.Calculator.IsCut(Math.ceil(measure.measureText(field.value).width), field.offsetWidth);
     field.title = calculator.fieldTooltip(fields.indexOf(field), field.value, cut);
   };
@@ -64,10 +65,18 @@ VelmoEngine().then((engine) => {
     });
     field.addEventListener('beforeinput', (event) => {
       const typed = event.data ?? '';
-      if (!event.inputType.startsWith('insert') || event.inputType === 'insertFromPaste' || onlyDigits(typed) === typed)
+      if (!event.cancelable || !event.inputType.startsWith('insert') || event.inputType === 'insertFromPaste'
+        || onlyDigits(typed) === typed)
         return;
       event.preventDefault();
       field.setRangeText(onlyDigits(typed), field.selectionStart, field.selectionEnd, 'end');
+    });
+    // Text composed by an input method cannot be refused as it comes: what it commits is
+    // cut down to its digits.
+    field.addEventListener('compositionend', (event) => {
+      const end = field.selectionStart, start = end - event.data.length;
+      if (start >= 0 && field.value.slice(start, end) === event.data && onlyDigits(event.data) !== event.data)
+        field.setRangeText(onlyDigits(event.data), start, end, 'end');
     });
     field.addEventListener('input', () => showTooltip(field));
   }
