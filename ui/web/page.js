@@ -121,8 +121,7 @@ VelmoEngine().then((engine) => {
     exit.remove();
   }
 
-  // The window scales to fit the screen, as drawn; the About window too, within the screen's width.
-  // A screen in portrait shows the window at its full width, scrolling if need be; else the
+  // The window scales to fit the screen, in the described proportions. A screen in portrait shows the window at its full width, scrolling if need be; else the
   // whole window fits. Text lines round at each scale, so the scale is found again.
   const portrait = matchMedia('(orientation: portrait)');
   const fit = () => {
@@ -138,14 +137,15 @@ VelmoEngine().then((engine) => {
     return { left: Math.round(box.left + scrollX), top: Math.round(box.top + scrollY),
       width: Math.round(box.width), height: Math.round(box.height) };
   };
-  // Beside the main window where the screen has room, else below it, where it covers nothing.
+  // The About window at the main window's scale, as far as the screen's width allows; beside
+  // the main window where the screen has room, else below it, where it covers nothing.
   function showAbout() {
     form2.hidden = false;
     form2.style.zoom = 1;
     const zoom = Math.min(Number(form1.style.zoom), innerWidth / form2.offsetWidth);
     form2.style.zoom = zoom;
     const main = onPage(form1), about = onPage(form2);
-    const shown = fields.slice(1).map(onPage);
+    const shown = fields.filter((field) => field.tabIndex >= 0).map(onPage); // t(0) never shows
     const left = Math.min(...shown.map((box) => box.left)), top = Math.min(...shown.map((box) => box.top));
     const fieldsBox = { left, top, width: Math.max(...shown.map((box) => box.left + box.width)) - left,
       height: Math.max(...shown.map((box) => box.top + box.height)) - top };
