@@ -9,7 +9,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test test-windows mutate-windows package windows-release package-windows run bench bench-windows fuzz lint install uninstall clean
+.PHONY: all deps configure build test test-windows web run-web test-web bench-web mutate-windows package windows-release package-windows run bench bench-windows fuzz lint install uninstall clean
 
 all: build
 
@@ -30,6 +30,22 @@ test: build
 test-windows:
 	@bash scripts/install-deps.sh --windows
 	@bash scripts/test-windows.sh
+
+# The browser version: the site in build-web/site, served on 127.0.0.1, and its tests in
+# headless Chromium.
+web:
+	@bash scripts/install-deps.sh --web
+	@bash scripts/build-web.sh
+
+run-web: web
+	@bash scripts/run-web.sh
+
+test-web: web
+	@bash scripts/test-web.sh
+
+# The site's gzipped size, its start against a floor page, and one "＝" (docs/performance.md).
+bench-web: test-web
+	@NODE_PATH=build-web/node/node_modules node bench/web-start.js build-web/site build-web/ui/web/made/floor.html
 
 # Mutation of the Windows front end, each mutant driven under wine (scripts/mutate-windows.sh).
 MUTATION_SEED ?= 1
@@ -99,4 +115,4 @@ uninstall:
 	@xargs -r rm -f < $(BUILD_DIR)/installed-files.txt
 
 clean:
-	@rm -rf build build-sanitize build-fuzz build-windows
+	@rm -rf build build-sanitize build-fuzz build-windows build-web

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <system_error>
 
 namespace engine {
@@ -49,8 +50,14 @@ std::string FormatDecimal(double value)
     if (value == std::trunc(value) && std::fabs(value) < kTwoTo63)
         return FormatInteger(static_cast<std::int64_t>(value));
     char buffer[40];
+#if defined(__cpp_lib_to_chars)
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::string text(buffer, result.ptr);
+#else
+    // Standard libraries without floating-point to_chars (emscripten's): "%.15g" writes the
+    // same digits, and the C library there always writes '.', whatever the locale.
+    std::string text(buffer, static_cast<std::size_t>(std::snprintf(buffer, sizeof buffer, "%.15g", value)));
+#endif
     std::replace(text.begin(), text.end(), 'e', 'E');
     return text;
 }

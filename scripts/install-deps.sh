@@ -2,6 +2,8 @@
 # Installs the Debian packages the calculator needs, and only those that are missing.
 # Safe to run again and again: with everything present it does nothing.
 # --windows: also what the Windows cross-build and its test run need (make test-windows).
+# --web: also what the browser version and its test need (make web, make test-web): emscripten,
+# fonttools with Brotli for the font subset, and chromium for the test.
 set -euo pipefail
 
 packages=(
@@ -17,6 +19,9 @@ packages=(
 if [ "${1:-}" = "--windows" ]; then
   packages+=(g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine wine64 wine64-preloader fonts-wine
     nsis locales)
+fi
+if [ "${1:-}" = "--web" ]; then
+  packages+=(emscripten python3-fonttools python3-brotli chromium)
 fi
 
 missing=()

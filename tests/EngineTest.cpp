@@ -3,6 +3,7 @@
 #include "LiteralArithmetic.h"
 #include "MemoryFieldSet.h"
 #include "Problem.h"
+#include "RandomCase.h"
 
 #include <boost/multiprecision/cpp_int.hpp>
 #include <gtest/gtest.h>
@@ -104,20 +105,6 @@ Expected Expect(const std::array<std::string, 6>& texts, Operation operation)
     return {std::nullopt, a, b, r, result};
 }
 
-// Empty now and then, zero and small numbers often, else any length up to 17 digits, so
-// that every guard is met near its edge; now and then not digits at all.
-std::string RandomField(std::mt19937_64& random)
-{
-    const auto draw = [&random](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
-    const int kind = draw(0, 19);
-    std::string digits(kind < 2 ? kind : static_cast<std::size_t>(draw(1, 17)), '0');
-    for (char& c : digits)
-        c = static_cast<char>('0' + (kind < 8 ? draw(0, 3) * (kind > 1) : draw(0, 9)));
-    if (draw(0, 99) == 0) // pasted text holding a sign, a point, a space or a letter
-        digits.insert(static_cast<std::size_t>(draw(0, static_cast<int>(digits.size()))), 1, "+-. x"[draw(0, 4)]);
-    return digits;
-}
-
 // Operands and result as written: each equal to the exact value; operands proper and in lowest terms, the
 // result as the step-by-step reduction leaves it.
 bool ShowsExactly(const support::MemoryFieldSet& fields, const Expected& expected)
@@ -139,18 +126,17 @@ TEST(Property, EvaluationAgreesWithExactArithmetic)
 {
     std::mt19937_64 random(6122026);
     std::array<int, 6> seen{}; // each problem, then success
-    const std::int16_t codes[] = {1, 2, 3, 4, 1, 2, 3, 4, 4, 0, 5};
     for (int i = 0; i < 20000; ++i) {
         std::array<std::string, 6> texts;
         for (std::string& text : texts)
-            text = RandomField(random);
+            text = support::RandomField(random);
         if (i % 8 == 0) // a zero divisor, were the operation a divide
             texts[3] = texts[5] = "0";
         support::MemoryFieldSet fields;
         for (int f = 0; f < 6; ++f)
             fields.set(f + 1, texts[static_cast<std::size_t>(f)]);
         engine::CalcState state;
-        state.OpCode = codes[std::uniform_int_distribution<std::size_t>(0, std::size(codes) - 1)(random)];
+        state.OpCode = support::RandomOpCode(random);
         const Operation operation = engine::ToOperation(state.OpCode);
         const Expected expected = Expect(texts, operation);
         engine::Evaluate(state, fields);

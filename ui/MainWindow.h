@@ -78,6 +78,10 @@ inline constexpr std::array<TwipsLine, 3> kFractionBars{{
     {1440, 3960, 2650, 3960},
 }};
 
+// The message box's one button, as Chinese systems letter it; where the toolkit draws the box,
+// it letters the button itself.
+inline constexpr std::string_view kMessageButton = "确定";
+
 inline constexpr std::array<MenuItem, 3> kFunctionItems{{
     {"news", "新运算", 'N', Command::NewCalculation},
     {"hhh", "-"},

@@ -1,0 +1,89 @@
+'use strict';
+// What every browser test shares: the site served on a port of its own, and Debian's chromium,
+// headless, resolving no host but this one, so that anything fetched from outside fails.
+const { spawn, execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+
+const kSkip = 77;
+const [site, tables] = process.argv.slice(2);
+const chromium = '/usr/bin/chromium';
+
+let puppeteer;
+try {
+  puppeteer = require('puppeteer-core');
+} catch {
+  console.log('SKIP: puppeteer-core is not installed (make test-web installs it)');
+  process.exit(kSkip);
+}
+if (!fs.existsSync(chromium)) {
+  console.log('SKIP: no chromium here (make test-web installs it)');
+  process.exit(kSkip);
+}
+
+const table = (...args) => JSON.parse(execFileSync(tables, args, { encoding: 'utf8', maxBuffer: 1 << 26 }));
+
+// Serves `site` until stop(), which ends the server by its id and waits until it has gone.
+function serve() {
+  return new Promise((resolve, reject) => {
+    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', site],
+      { stdio: ['ignore', 'pipe', 'ignore'] });
+    server.on('error', reject);
+    server.stdout.on('data', (data) => {
+      const port = /port (\d+)/.exec(String(data));
+      if (port) {
+        resolve({
+          url: `http://127.0.0.1:${port[1]}/`,
+          stop: () => new Promise((done) => {
+            if (server.exitCode !== null || server.signalCode !== null)
+              return done();
+            server.once('exit', done);
+            server.kill();
+          }),
+        });
+      }
+    });
+  });
+}
+
+async function launch(width, height, options = {}) {
+  return puppeteer.launch({
+    executablePath: chromium,
+    headless: true,
+    defaultViewport: { width, height, ...options },
+    args: ['--no-sandbox', '--host-resolver-rules=MAP * ~NOTFOUND, EXCLUDE 127.0.0.1', '--lang=zh-CN'],
+  });
+}
+
+// Opens the page and waits until its engine is loaded and its handlers bound.
+async function open(browser, url) {
+  const page = await browser.newPage();
+  await page.goto(url);
+  await page.waitForFunction(() => document.body.dataset.ready === 'true', { timeout: 30000 });
+  return page;
+}
+
+// Runs `body(check)`; each failed check is printed and makes the test fail; the server and
+// the browser end either way.
+async function run(body) {
+  // Node ends quietly when nothing is left to wait on: that must not look like a pass.
+  process.on('exit', (code) => { if (code === 0 && !finished) process.exitCode = 1; });
+  let finished = false;
+  const failures = [];
+  const check = (ok, what) => { if (!ok) failures.push(what); return ok; };
+  const resources = [];
+  try {
+    await body(check, resources);
+  } catch (error) {
+    failures.push(`stopped: ${error.stack}`);
+  } finally {
+    for (const resource of resources.reverse())
+      await resource();
+  }
+  for (const failure of failures)
+    console.log(`FAIL: ${failure}`);
+  console.log(failures.length ? `${failures.length} failed` : 'passed');
+  finished = true;
+  process.exit(failures.length ? 1 : 0);
+}
+
+module.exports = { table, serve, launch, open, run };

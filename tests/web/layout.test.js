@@ -1,0 +1,139 @@
+'use strict';
+// Where each control sits, in a desktop browser and on a phone: the window scaled to fit the
+// screen, every rectangle, font size and caption as described; the font shipped with the page
+// drawing "×" and "÷" as large as "＋"; Tab's walk; the menus; the About window placed beside
+// the main window, or below it on a phone, and its click rules.
+const { table, serve, launch, open, run } = require('./harness');
+
+const layout = table('layout');
+const pixels = (twips) => Math.floor((twips * 96 + 720) / 1440); // 15 twips to a pixel at 96 DPI
+const near = (a, b) => Math.abs(a - b) <= 1;
+
+async function box(page, selector) {
+  return page.$eval(selector, (element) => {
+    const { x, y, width, height } = element.getBoundingClientRect();
+    return { x: x + scrollX, y: y + scrollY, width, height };
+  });
+}
+
+// Each rectangle, in twips within `origin`'s box, where the description puts it at the scale shown.
+async function checkRects(page, check, origin, described, rects, what) {
+  const frame = await box(page, origin);
+  const scale = frame.width / pixels(described[2]);
+  check(near(frame.height, pixels(described[3]) * scale), `${what}: ${origin} keeps the described proportions`);
+  for (const [selector, [left, top, width, height]] of rects) {
+    const seen = await box(page, selector);
+    const want = { x: frame.x + pixels(left) * scale, y: frame.y + pixels(top) * scale,
+      width: pixels(width) * scale, height: pixels(height) * scale };
+    check(near(seen.x, want.x) && near(seen.y, want.y) && near(seen.width, want.width)
+      && (height === 0 || near(seen.height, want.height)),
+    `${what}: ${selector} at ${JSON.stringify(seen)}, not ${JSON.stringify(want)}`);
+  }
+  return { frame, scale };
+}
+
+async function checkWindow(page, check, what) {
+  const shown = layout.controls.filter((control) => control.name !== 't0'); // t(0) lies below the picture
+  const { frame } = await checkRects(page, check, '#Picture1', layout.picture,
+    [...shown.map((control) => [`#${control.name}`, control.rect]),
+      ...layout.bars.map((bar, i) => [`.bar:nth-of-type(${i + 1})`, bar])], what);
+  const hidden = await box(page, '#t0');
+  check(hidden.y >= frame.y + frame.height, `${what}: t0 shows`);
+  for (const control of layout.controls) {
+    const style = await page.$eval(`#${control.name}`, (element) => {
+      const computed = getComputedStyle(element);
+      return { size: parseFloat(computed.fontSize), weight: computed.fontWeight, caption: element.textContent };
+    });
+    check(near(style.size, control.points * 4 / 3) && style.weight === (control.bold ? '700' : '400')
+      && style.caption === control.caption, `${what}: ${control.name}'s font and caption ${JSON.stringify(style)}`);
+  }
+}
+
+// The shipped font loaded and drawing every operator as wide as "＋", at least.
+async function checkFont(page, check) {
+  const widths = await page.evaluate(async () => {
+    await document.fonts.ready;
+    const button = document.querySelector('[data-operation]');
+    const context = document.createElement('canvas').getContext('2d');
+    context.font = getComputedStyle(button).font;
+    return [...document.querySelectorAll('[data-operation]')].map((operator) => {
+      const ink = context.measureText(operator.textContent);
+      return { operator: operator.textContent, width: ink.actualBoundingBoxLeft + ink.actualBoundingBoxRight,
+        shipped: document.fonts.check(context.font, operator.textContent) };
+    });
+  });
+  const plus = widths[0].width;
+  for (const { operator, width, shipped } of widths)
+    check(shipped && width >= 0.8 * plus, `"${operator}" drawn ${width} wide against "＋" ${plus}`);
+}
+
+async function checkTabWalk(page, check) {
+  const order = layout.controls.filter((control) => control.tabStop)
+    .sort((a, b) => a.tabIndex - b.tabIndex).map((control) => control.name);
+  const walk = [await page.evaluate(() => document.activeElement.id)];
+  for (let i = 1; i < order.length; ++i) {
+    await page.keyboard.press('Tab');
+    walk.push(await page.evaluate(() => document.activeElement.id));
+  }
+  check(walk.join() === order.join(), `Tab walks ${walk}, not ${order}`);
+}
+
+async function checkMenus(page, check) {
+  for (const [i, menu] of layout.menus.entries()) {
+    await page.click(`.menu:nth-child(${i + 1}) > button`);
+    const seen = await page.$$eval(`.menu:nth-child(${i + 1}) [role=menu] > *`,
+      (items) => items.map((item) => (item.role === 'separator' ? '-' : item.firstChild.textContent)));
+    // "退出" and the separator before it: a page may close only an installed app's window
+    const shown = menu.items.filter((item, k) => !item.exit && !menu.items[k + 1]?.exit).map((item) => item.caption);
+    check(seen.join() === shown.join(), `menu ${menu.caption}: ${seen}, not ${shown}`);
+    await page.keyboard.press('Escape');
+  }
+}
+
+async function openAbout(page) {
+  await page.click('.menu:last-child > button');
+  await page.click('[data-command=about]');
+}
+
+async function checkAbout(page, check, what, besideOnRight) {
+  await openAbout(page);
+  const main = await box(page, '#Form1'), about = await box(page, '#Form2');
+  const beside = near(about.x, main.x + main.width) && near(about.y, main.y);
+  const below = near(about.y, main.y + main.height);
+  check(besideOnRight ? beside : below, `${what}: About at ${JSON.stringify(about)} by ${JSON.stringify(main)}`);
+  await checkRects(page, check, '#Form2 .client', layout.about.client,
+    layout.about.labels.map((label) => [`#${label.name}`, label.rect]), what);
+  for (const label of layout.about.labels) {
+    await page.click(`#${label.name}`);
+    const open = await page.$eval('#Form2', (element) => !element.hidden);
+    check(open === !label.clickHides, `${what}: a click on ${label.name} ${open ? 'keeps' : 'hides'} About`);
+    if (!open)
+      await openAbout(page);
+  }
+  await page.click('#Form2 .caption');
+  check(await page.$eval('#Form2', (element) => element.hidden), `${what}: a click on About's title keeps it`);
+}
+
+run(async (check, resources) => {
+  const server = await serve();
+  resources.push(server.stop);
+  for (const [what, width, height, options, desktop] of [
+    ['desktop', 1280, 800, {}, true],
+    ['phone', 390, 844, { isMobile: true, hasTouch: true, deviceScaleFactor: 3 }, false]]) {
+    const browser = await launch(width, height, options);
+    resources.push(() => browser.close());
+    const page = await open(browser, server.url);
+    const form = await box(page, '#Form1');
+    check(near(desktop ? form.y + form.height : form.x + form.width, desktop ? height : width),
+      `${what}: the window ${JSON.stringify(form)} does not fill the screen's ${desktop ? 'height' : 'width'}`);
+    await checkWindow(page, check, what);
+    await checkAbout(page, check, what, desktop);
+    if (desktop) {
+      await checkFont(page, check);
+      await page.reload();
+      await page.waitForFunction(() => document.body.dataset.ready === 'true');
+      await checkTabWalk(page, check);
+      await checkMenus(page, check);
+    }
+  }
+});

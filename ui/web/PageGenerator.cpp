@@ -1,0 +1,251 @@
+// velmo-web-page SITE GLYPHS: writes the browser's page from the windows' description, so that
+// no rectangle, caption, font size, tab order or name is written again in HTML, CSS or script.
+// SITE gets index.html and manifest.webmanifest; GLYPHS gets glyphs.txt and glyphs-bold.txt, the
+// characters the page draws in each weight, and floor.html, the page without the engine that
+// its start is measured against.
+#include "AboutWindow.h"
+#include "MainWindow.h"
+#include "Problem.h"
+
+#include <charconv>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+namespace main_window = ui::main_window;
+namespace about_window = ui::about_window;
+
+// The Ming-style font the site ships, a subset of it, for devices without 宋体.
+constexpr std::string_view kShippedFamily = main_window::kFontFamilies[2];
+// Every character a field may show when typed or pasted.
+constexpr std::string_view kPrintableAscii
+    = " !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~";
+
+std::string Number(double value)
+{
+    char buffer[32];
+    return {buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr};
+}
+
+std::string Escaped(std::string_view text)
+{
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+        case '&': escaped += "&amp;"; break;
+        case '<': escaped += "&lt;"; break;
+        case '"': escaped += "&quot;"; break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// Left, top, width and height in pixels at 96 DPI; the page scales the whole window.
+std::string Box(const ui::TwipsRect& rect)
+{
+    return "left:" + std::to_string(ui::ToPixels(rect.left)) + "px;top:" + std::to_string(ui::ToPixels(rect.top))
+        + "px;width:" + std::to_string(ui::ToPixels(rect.width))
+        + "px;height:" + std::to_string(ui::ToPixels(rect.height)) + "px";
+}
+
+std::string Size(const ui::TwipsRect& rect)
+{
+    return "width:" + std::to_string(ui::ToPixels(rect.width))
+        + "px;height:" + std::to_string(ui::ToPixels(rect.height)) + "px";
+}
+
+class PageWriter {
+public:
+    std::string page(bool withEngine);
+    const std::string& glyphs() const { return glyphs_; }
+    const std::string& boldGlyphs() const { return boldGlyphs_; }
+
+private:
+    std::string text(std::string_view shown, bool bold = false);
+    std::string head(bool withEngine);
+    std::string control(const ui::Control& control, std::string_view element, std::string_view attributes);
+    std::string mainWindow();
+    std::string menus();
+    std::string aboutWindow();
+    std::string messageBox();
+
+    std::string glyphs_{kPrintableAscii};
+    std::string boldGlyphs_;
+};
+
+// Text the page shows, escaped, its characters noted for the font subset.
+std::string PageWriter::text(std::string_view shown, bool bold)
+{
+    (bold ? boldGlyphs_ : glyphs_) += shown;
+    return Escaped(shown);
+}
+
+std::string PageWriter::head(bool withEngine)
+{
+    std::string families;
+    for (const std::string_view family : main_window::kFontFamilies)
+        families += (families.empty() ? "\"" : ",\"") + std::string(family) + "\"";
+    std::string head = "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">"
+                       "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">"
+                       "<title>"
+        + text(main_window::kCaption)
+        + "</title><link rel=\"icon\" href=\"icon-32.png\"><link rel=\"stylesheet\" href=\"page.css\">"
+          "<style>@font-face{font-family:\""
+        + std::string(kShippedFamily) + "\";src:url(serif.woff2) format(\"woff2\")}@font-face{font-family:\""
+        + std::string(kShippedFamily)
+        + "\";font-weight:700;src:url(serif-bold.woff2) format(\"woff2\")}.face{font-family:" + families + "}</style>";
+    if (withEngine)
+        head += "<link rel=\"manifest\" href=\"manifest.webmanifest\"><meta name=\"theme-color\" content=\"#f0f0f0\">"
+                "<script src=\"velmo.js\" defer></script><script src=\"page.js\" defer></script>";
+    return head + "</head>\n";
+}
+
+std::string PageWriter::control(const ui::Control& control, std::string_view element, std::string_view attributes)
+{
+    std::ostringstream html;
+    const int tabIndex = control.tabStop ? control.tabIndex + 1 : -1; // HTML counts from 1
+    html << "<" << element << " id=\"" << control.name << "\" class=\"face\" style=\"" << Box(control.rect)
+         << ";font-size:" << Number(control.font.points) << "pt" << (control.font.bold ? ";font-weight:700" : "")
+         << "\" tabindex=\"" << tabIndex << "\" aria-label=\"" << text(control.accessibleName) << "\" " << attributes
+         << ">";
+    return html.str();
+}
+
+std::string PageWriter::mainWindow()
+{
+    std::string html = "<main id=\"Form1\" class=\"window\" aria-label=\"" + text(main_window::kCaption)
+        + "\"><div class=\"caption\"><img src=\"icon-32.png\" alt=\"\">" + text(main_window::kCaption) + "</div>"
+        + menus() + "<div id=\"" + std::string(main_window::kPictureName) + "\" class=\"picture\" style=\""
+        + Size(main_window::kPicture) + "\">";
+    for (int i = 0; i < engine::field::kCount; ++i) {
+        const ui::Control& field = main_window::kFields[static_cast<std::size_t>(i)];
+        std::string attributes = "data-field=\"" + std::to_string(i) + "\" inputmode=\"numeric\" autocomplete=\"off\"";
+        if (field.readOnly)
+            attributes += " readonly aria-describedby=\"reading\"";
+        if (i == engine::field::kWholeA)
+            attributes += " autofocus";
+        html += control(field, "input", attributes);
+    }
+    for (std::size_t i = 0; i < main_window::kOperatorButtons.size(); ++i) {
+        const ui::Control& button = main_window::kOperatorButtons[i];
+        html += control(button, "button", "data-operation=\"" + std::to_string(i) + "\"")
+            + text(button.caption, button.font.bold) + "</button>";
+    }
+    html += control(main_window::kEquals, "button", "data-command=\"evaluate\"")
+        + text(main_window::kEquals.caption, main_window::kEquals.font.bold) + "</button>";
+    html
+        += control(main_window::kNew, "button", "data-command=\"new\"") + text(main_window::kNew.caption) + "</button>";
+    for (const ui::TwipsLine& bar : main_window::kFractionBars)
+        html += "<div class=\"bar\" style=\"" + Box({bar.x1, bar.y1, bar.x2 - bar.x1, 0}) + "\"></div>";
+    return html + "</div></main>\n";
+}
+
+std::string PageWriter::menus()
+{
+    static constexpr auto kCommandNames = [](ui::Command command) {
+        switch (command) {
+        case ui::Command::None: break;
+        case ui::Command::NewCalculation: return "new";
+        case ui::Command::Exit: return "exit";
+        case ui::Command::About: return "about";
+        }
+        return "";
+    };
+    std::ostringstream html;
+    html << "<div class=\"menubar\" role=\"menubar\">";
+    for (const ui::Menu& menu : main_window::kMenus) {
+        html << "<div class=\"menu\"><button id=\"" << menu.name
+             << "\" role=\"menuitem\" aria-haspopup=\"menu\" aria-expanded=\"false\">" << text(menu.caption)
+             << "</button><div role=\"menu\" class=\"items\" aria-label=\"" << text(menu.caption) << "\" hidden>";
+        for (const ui::MenuItem& item : menu.items) {
+            if (item.isSeparator()) {
+                html << "<hr id=\"" << item.name << "\" role=\"separator\">";
+                continue;
+            }
+            html << "<button id=\"" << item.name << "\" role=\"menuitem\" aria-label=\"" << text(item.caption)
+                 << "\" data-command=\"" << kCommandNames(item.command) << "\"";
+            std::string shortcut;
+            if (item.ctrlShortcut) {
+                shortcut = std::string("Ctrl+") + item.ctrlShortcut;
+                html << " data-shortcut=\"" << item.ctrlShortcut << "\" aria-keyshortcuts=\"Control+"
+                     << item.ctrlShortcut << "\"";
+            }
+            html << ">" << text(item.caption) << "<kbd>" << text(shortcut) << "</kbd></button>";
+        }
+        html << "</div></div>";
+    }
+    html << "</div>";
+    return html.str();
+}
+
+std::string PageWriter::aboutWindow()
+{
+    std::string html = "<section id=\"Form2\" class=\"window about\" role=\"dialog\" aria-label=\""
+        + text(about_window::kCaption) + "\" hidden><div class=\"caption\">" + text(about_window::kCaption)
+        + "</div><div class=\"client\" style=\"" + Size(about_window::kClientArea) + "\"><img id=\""
+        + std::string(about_window::kPictureName) + "\" src=\"about.bmp\" alt=\"\" style=\""
+        + Box(about_window::kPicture) + "\">";
+    for (const ui::Label& label : about_window::kLabels) {
+        html += "<div id=\"" + std::string(label.name) + "\" class=\"label"
+            + (label.paper == ui::Paper::WindowBackground ? " window-paper" : "") + "\" style=\"" + Box(label.rect)
+            + "\"" + (label.clickHides ? "" : " data-keeps-open") + ">" + text(label.text) + "</div>";
+    }
+    return html + "</div></section>\n";
+}
+
+std::string PageWriter::messageBox()
+{
+    return "<dialog id=\"message\" aria-labelledby=\"message-title\" aria-describedby=\"message-text\">"
+           "<div class=\"caption\" id=\"message-title\">"
+        + text(ui::product::kName) + "</div><p id=\"message-text\"></p><form method=\"dialog\"><button autofocus>"
+        + text(main_window::kMessageButton) + "</button></form></dialog>\n";
+}
+
+std::string PageWriter::page(bool withEngine)
+{
+    for (int problem = 0; problem <= static_cast<int>(engine::Problem::ZeroDivisor); ++problem)
+        text(engine::ProblemText(static_cast<engine::Problem>(problem)));
+    return head(withEngine) + "<body>" + mainWindow()
+        + "<div id=\"reading\" class=\"unseen\" aria-live=\"polite\"></div>" + aboutWindow() + messageBox()
+        + "</body></html>\n";
+}
+
+std::string Manifest()
+{
+    const std::string name(ui::product::kName);
+    return "{\"name\":\"" + name + "\",\"short_name\":\"" + name
+        + "\",\"lang\":\"zh-CN\",\"start_url\":\".\",\"scope\":\".\",\"display\":\"standalone\","
+          "\"background_color\":\"#f0f0f0\",\"theme_color\":\"#f0f0f0\",\"icons\":["
+          "{\"src\":\"icon-256.png\",\"sizes\":\"256x256\",\"type\":\"image/png\",\"purpose\":\"any\"},"
+          "{\"src\":\"icon-32.png\",\"sizes\":\"32x32\",\"type\":\"image/png\"}]}\n";
+}
+
+void Write(const std::filesystem::path& path, const std::string& content)
+{
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::cerr << "usage: velmo-web-page SITE GLYPHS\n";
+        return 2;
+    }
+    const std::filesystem::path site = argv[1], glyphs = argv[2];
+    std::filesystem::create_directories(site);
+    std::filesystem::create_directories(glyphs);
+    PageWriter writer;
+    Write(site / "index.html", writer.page(true));
+    Write(site / "manifest.webmanifest", Manifest());
+    Write(glyphs / "floor.html", PageWriter().page(false));
+    Write(glyphs / "glyphs.txt", writer.glyphs());
+    Write(glyphs / "glyphs-bold.txt", writer.boldGlyphs());
+    return 0;
+}

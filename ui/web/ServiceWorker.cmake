@@ -1,0 +1,15 @@
+# cmake -DSITE=dir -DTEMPLATE=sw.js.in -P ServiceWorker.cmake: writes SITE/sw.js, listing every
+# file of the site, its cache named by their contents.
+file(GLOB files RELATIVE ${SITE} ${SITE}/*)
+list(REMOVE_ITEM files sw.js)
+list(SORT files)
+set(contents "")
+set(SITE_FILES "'./'")
+foreach(name IN LISTS files)
+    file(SHA256 ${SITE}/${name} hash)
+    string(APPEND contents ${hash})
+    string(APPEND SITE_FILES ", '${name}'")
+endforeach()
+string(SHA256 SITE_HASH "${contents}")
+string(SUBSTRING ${SITE_HASH} 0 16 SITE_HASH)
+configure_file(${TEMPLATE} ${SITE}/sw.js @ONLY)
