@@ -9,7 +9,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test test-windows mutate-windows package windows-release package-windows run bench bench-windows fuzz lint install uninstall clean
+.PHONY: all deps configure build test test-windows walk walk-windows mutate-windows package windows-release package-windows run bench bench-windows fuzz lint install uninstall clean
 
 all: build
 
@@ -30,6 +30,17 @@ test: build
 test-windows:
 	@bash scripts/install-deps.sh --windows
 	@bash scripts/test-windows.sh
+
+# A longer random walk on any seed, against the model (tests/support/Walk.h): on the Qt window
+# offscreen, or on the Windows program under wine.
+SEED ?= 32
+walk: STEPS ?= 100000
+walk: build
+	@VELMO_WALK_SEED=$(SEED) VELMO_WALK_STEPS=$(STEPS) QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/ui/window_tests walk
+walk-windows: STEPS ?= 2000
+walk-windows:
+	@bash scripts/install-deps.sh --windows
+	@VELMO_WALK_SEED=$(SEED) VELMO_WALK_STEPS=$(STEPS) bash scripts/test-windows.sh --walk
 
 # Mutation of the Windows front end, each mutant driven under wine (scripts/mutate-windows.sh).
 MUTATION_SEED ?= 1

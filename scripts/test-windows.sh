@@ -31,6 +31,16 @@ if [ "${1:-}" = "--configure-only" ]; then
   exit
 fi
 
+# --walk: the program and its driver only, then the driver's walk (VELMO_WALK_SEED, VELMO_WALK_STEPS).
+if [ "${1:-}" = "--walk" ]; then
+  configure x86_64
+  cmake --build "$root/x86_64" -j "$jobs" --target velmo-calc velmo-driver > /dev/null
+  source scripts/wine-session.sh
+  start_wine_session
+  in_chinese wine "$root/x86_64/tests/win32/velmo-driver.exe" --gtest_filter='Walk.*'
+  exit
+fi
+
 configure i686
 cmake --build "$root/i686" -j "$jobs" --target engine_tests > /dev/null
 echo "windows: i686 engine tests built"
