@@ -9,7 +9,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test test-windows web run-web test-web bench-web mutate-windows package windows-release package-windows run bench bench-windows fuzz lint install uninstall clean
+.PHONY: all deps configure build test test-windows web run-web test-web bench-web walk walk-windows mutate-windows package windows-release package-windows run bench bench-windows fuzz lint install uninstall clean
 
 all: build
 
@@ -46,6 +46,17 @@ test-web: web
 # The site's gzipped size, its start against a floor page, and one "＝" (docs/performance.md).
 bench-web: test-web
 	@NODE_PATH=build-web/node/node_modules node bench/web-start.js build-web/site build-web/ui/web/made/floor.html
+
+# A longer random walk on any seed, against the model (tests/support/Walk.h): on the Qt window
+# offscreen, or on the Windows program under wine.
+SEED ?= 32
+walk: STEPS ?= 100000
+walk: build
+	@VELMO_WALK_SEED=$(SEED) VELMO_WALK_STEPS=$(STEPS) QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/tests/ui/window_tests walk
+walk-windows: STEPS ?= 2000
+walk-windows:
+	@bash scripts/install-deps.sh --windows
+	@VELMO_WALK_SEED=$(SEED) VELMO_WALK_STEPS=$(STEPS) bash scripts/test-windows.sh --walk
 
 # Mutation of the Windows front end, each mutant driven under wine (scripts/mutate-windows.sh).
 MUTATION_SEED ?= 1

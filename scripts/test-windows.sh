@@ -34,6 +34,16 @@ if [ "${1:-}" = "--configure-only" ]; then
   exit
 fi
 
+# --walk: the program and its driver only, then the driver's walk (VELMO_WALK_SEED, VELMO_WALK_STEPS).
+if [ "${1:-}" = "--walk" ]; then
+  configure x86_64
+  cmake --build "$root/x86_64" -j "$jobs" --target velmo-calc velmo-driver > /dev/null
+  source scripts/wine-session.sh
+  start_wine_session
+  in_chinese wine "$root/x86_64/tests/win32/velmo-driver.exe" --gtest_filter='Walk.*'
+  exit
+fi
+
 # The installer is 32-bit and carries both programs: the 64-bit one is built first.
 installer=$root/i686/velmo-calc-$version-setup.exe
 configure x86_64 "$root/x86_64" -DVELMO_INSTALLER="$installer"

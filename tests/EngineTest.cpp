@@ -1,11 +1,10 @@
 #include "Arithmetic.h"
 #include "Evaluate.h"
-#include "LiteralArithmetic.h"
+#include "ExactReference.h"
 #include "MemoryFieldSet.h"
 #include "Problem.h"
 #include "RandomCase.h"
 
-#include <boost/multiprecision/cpp_int.hpp>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -22,88 +21,10 @@ namespace {
 
 using engine::Operation;
 using engine::Problem;
-// Exact rationals of any size, worked out apart from the engine.
-using Rational
-    = boost::multiprecision::number<boost::multiprecision::cpp_rational_backend, boost::multiprecision::et_off>;
-
-const auto Mixed = [](const Rational& whole, const Rational& num, const Rational& den) { return whole + num / den; };
-
-// A value computed exactly, and whether every step that made it stayed within +-2^53.
-struct Checked {
-    Checked(const Rational& exact = 0, bool inputsInRange = true)
-        : value(exact)
-        , inRange(inputsInRange && abs(exact) <= engine::kExactLimit)
-    {
-    }
-    Rational value;
-    bool inRange;
-
-    static bool Both(const Checked& a, const Checked& b) { return a.inRange && b.inRange; }
-    friend Checked operator+(const Checked& a, const Checked& b) { return {a.value + b.value, Both(a, b)}; }
-    friend Checked operator-(const Checked& a, const Checked& b) { return {a.value - b.value, Both(a, b)}; }
-    // A product with zero is zero whatever the other factor.
-    friend Checked operator*(const Checked& a, const Checked& b)
-    {
-        const bool zero = (a.inRange && a.value == 0) || (b.inRange && b.value == 0);
-        return zero ? Checked{} : Checked{a.value * b.value, Both(a, b)};
-    }
-};
-const auto Integer = [](const Rational& value) { return numerator(value).convert_to<std::int64_t>(); };
-
-// What the evaluation must come to, worked out independently: the first problem in the
-// order the user is told of them, or the operands and the exact result.
-struct Expected {
-    std::optional<Problem> problem;
-    Rational a{}, b{}, r{};
-    engine::MixedNumber result{}; // as the result fields show it
-};
-
-Expected Expect(const std::array<std::string, 6>& texts, Operation operation)
-{
-    std::array<Checked, 6> v{}; // whole A, denominator A, numerator A, whole B, denominator B, numerator B
-    for (std::size_t i = 0; i < 6; ++i) {
-        if ((texts[i].empty() && i % 3 != 0) || texts[i].find_first_not_of("0123456789") != std::string::npos)
-            return {Problem::EnterCorrectly};
-        for (const char c : texts[i])
-            v[i] = {v[i].value * 10 + (c - '0'), v[i].inRange};
-    }
-    if (operation == Operation::None)
-        return {Problem::ChooseOperation};
-    if (v[1].value == 0 || v[4].value == 0)
-        return {Problem::ZeroDenominator};
-    if (std::any_of(v.begin(), v.end(), [](const Checked& x) { return !x.inRange; }))
-        return {Problem::OutOfRange};
-    if (operation == Operation::Divide && v[3].value == 0 && v[5].value == 0)
-        return {Problem::ZeroDivisor};
-    std::array<Checked, 6> p{}; // each operand proper and in lowest terms: whole, numerator, denominator
-    for (const std::size_t i : {0, 3}) {
-        const std::int64_t whole = Integer(v[i].value), den = Integer(v[i + 1].value), num = Integer(v[i + 2].value);
-        const std::int64_t proper = num % den, divisor = proper == 0 ? den : std::gcd(proper, den);
-        p[i] = Rational(whole + num / den), p[i + 1] = Rational(proper / divisor), p[i + 2] = Rational(den / divisor);
-    }
-    const auto& [aw, an, ad, bw, bn, bd] = p;
-    const Rational a = Mixed(v[0].value, v[2].value, v[1].value), b = Mixed(v[3].value, v[5].value, v[4].value);
-    // The result in the form the engine builds it, to see where a component leaves the range.
-    Checked whole, numerator, denominator = bd * ad;
-    Rational r;
-    switch (operation) {
-    case Operation::None: break;
-    case Operation::Add: numerator = an * bd + bn * ad, whole = bw + aw, r = a + b; break;
-    case Operation::Subtract: numerator = an * bd - bn * ad, whole = aw - bw, r = a - b; break;
-    case Operation::Multiply: numerator = (aw * ad + an) * (bw * bd + bn), r = a * b; break;
-    case Operation::Divide: numerator = (aw * ad + an) * bd, denominator = (bw * bd + bn) * ad, r = a / b; break;
-    }
-    if (!aw.inRange || !bw.inRange || !whole.inRange || !numerator.inRange || !denominator.inRange)
-        return {Problem::OutOfRange};
-    engine::MixedNumber result{Integer(whole.value), Integer(numerator.value), Integer(denominator.value)};
-    if (result.numerator >= result.denominator) // whole units carried out of the fraction
-        result = {result.whole + result.numerator / result.denominator, result.numerator % result.denominator,
-                  result.denominator};
-    if (!Checked(result.whole).inRange)
-        return {Problem::OutOfRange};
-    support::literal::ReduceResult(result);
-    return {std::nullopt, a, b, r, result};
-}
+using support::Expect;
+using support::Expected;
+using support::Mixed;
+using support::Rational;
 
 // Operands and result as written: each equal to the exact value; operands proper and in lowest terms, the
 // result as the step-by-step reduction leaves it.

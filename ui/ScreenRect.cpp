@@ -16,11 +16,6 @@ int Within(int wanted, int size, int low, int high)
     return std::max(low, std::min(wanted, high - size));
 }
 
-bool Inside(const ScreenRect& box, const ScreenRect& area)
-{
-    return box.left >= area.left && box.top >= area.top && box.right() <= area.right() && box.bottom() <= area.bottom();
-}
-
 int Overlap(const ScreenRect& a, const ScreenRect& b)
 {
     const int width = std::min(a.right(), b.right()) - std::max(a.left, b.left);
@@ -30,22 +25,18 @@ int Overlap(const ScreenRect& a, const ScreenRect& b)
 
 } // namespace
 
+// Each side moved into the work area; the first that covers least wins. A side with room
+// covers nothing, so the right wins where it has room, else the left.
 ScreenRect PlaceBeside(const ScreenRect& main, const ScreenRect& fields, int width, int height,
                        const ScreenRect& workArea)
 {
-    const int top = Within(main.top, height, workArea.top, workArea.bottom());
     const int centred = main.left + (main.width - width) / 2;
     const std::array<ScreenRect, 4> sides{{
-        {main.right(), top, width, height},
-        {main.left - width, top, width, height},
+        {main.right(), main.top, width, height},
+        {main.left - width, main.top, width, height},
         {centred, main.bottom(), width, height},
         {centred, main.top - height, width, height},
     }};
-    const auto* const leftOrRight = sides.begin() + 2;
-    if (const auto* beside = std::find_if(sides.begin(), leftOrRight,
-                                          [&workArea](const ScreenRect& side) { return Inside(side, workArea); });
-        beside != leftOrRight)
-        return *beside;
     ScreenRect best;
     std::pair least{INT_MAX, INT_MAX};
     for (const ScreenRect& side : sides) {

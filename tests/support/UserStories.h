@@ -7,10 +7,13 @@
 // window test and by the driver of the Windows program.
 namespace support {
 
-// A script is steps separated by ";": "N:text" types into t(N) (text beyond Latin-1 comes from
-// an input method), "paste:N:text" pastes into t(N) ("9*5" is 99999), "key:Ctrl+N" presses a key
-// in the focused control, anything else clicks the button of that name. Every message box a
-// step opens is answered with its one button.
+// A script is steps separated by ";": "N:text" types into t(N), clicking it at its right end
+// first unless it has the focus (text beyond Latin-1 comes from an input method), "ime:N:text"
+// commits text from an input method, "paste:N:text" pastes into t(N) ("9*5" is 99999),
+// "key:Ctrl+N" presses a key in the focused control, "menu:news" chooses a menu item by its
+// name, "about:Label5" clicks a part of the About window by its name ("Form2": its background),
+// anything else clicks the button of that name. Every message box a step opens is answered with
+// its one button. The walk (Walk.h) writes its random actions in the same steps.
 struct UserStory {
     std::string_view name;
     std::string_view script;
@@ -23,9 +26,8 @@ struct UserStory {
 
 // clang-format off
 inline constexpr std::array kUserStories{
-    UserStory{"only digits are typed", "1:1a2 -+.e/;key:Backspace;key:Return;key:Escape;key:Ctrl+A;key:Ctrl+X;key:Ctrl+V;key:Ctrl+Z;7:5;10:5", "12,,,,,,,,,", "", "t10", "", ""},
     UserStory{"editing keys", "2:123;key:Left;key:Left;key:Delete;key:Home;2:9", ",913,,,,,,,,", "", "t2", "", ""},
-    UserStory{"input method", "3:１2三3分之4", ",,234,,,,,,,", "", "t3", "", ""},
+    UserStory{"a result field takes nothing: keys, input method, paste, Delete", "2:2;3:1;5:2;6:1;js1;dy;key:Tab;ime:7:95;7:95;key:Delete;key:Home;key:Tab;paste:8:95;key:Home;key:Tab;ime:9:95;key:Home;paste:10:95", "0,2,1,0,2,1,1,1,0,1", "", "t9", "= 1\n1/2 + 1/2 = 2/2 = 1", "1"},
     UserStory{"1/2 - 3/4", "2:2;3:1;5:4;6:3;js2;dy", "0,2,1,0,4,3,0,-4,1,-0.25", "", "dy", "= -1/4 = -0.25\n1/2 − 3/4 = 2/4 − 3/4 = -1/4", "负4分之1，等于 -0.25"},
     UserStory{"2 7/4 x 6/8", "1:2;2:4;3:7;5:8;6:6;js3;dy", "3,4,3,0,4,3,2,16,13,2.8125", "", "dy", "= 2又13/16 = 2.8125\n3又3/4 × 3/4 = 15/4 × 3/4 = 45/16 = 2又13/16", "2又16分之13，等于 2.8125"},
     UserStory{"1/2 / 1/4", "2:2;3:1;5:4;6:1;js4;dy", "0,2,1,0,4,1,2,1,0,2", "", "dy", "= 2\n1/2 ÷ 1/4 = 1/2 × 4/1 = 4/2 = 2", "2"},
@@ -35,15 +37,6 @@ inline constexpr std::array kUserStories{
     UserStory{"3/4 + 3/4", "2:4;3:3;5:4;6:3;js1;dy", "0,4,3,0,4,3,1,2,1,1.5", "", "dy", "= 1又1/2 = 1.5\n3/4 + 3/4 = 6/4 = 3/2 = 1又1/2", "1又2分之1，等于 1.5"},
     UserStory{"1/2 - 1/2", "2:2;3:1;5:2;6:1;js2;dy", "0,2,1,0,2,1,0,1,0,0", "", "dy", "= 0\n1/2 − 1/2 = 0/2 = 0", "0"},
     UserStory{"1 1/2 x 2/3", "1:1;2:2;3:1;5:3;6:2;js3;dy", "1,2,1,0,3,2,1,1,0,1", "", "dy", "= 1\n1又1/2 × 2/3 = 3/2 × 2/3 = 6/6 = 1", "1"},
-    UserStory{"empty fields, then Tab to the result", "dy;key:Tab", "0,,,0,,,,,,", "请正确输入", "t7", "", ""},
-    UserStory{"each = uses up the operation, pressed by a click or by Enter", "1:1;3:1;4:1;5:2;6:1;js1;dy;2:2;dy;js1;key:Return;dy;key:Return", "1,2,1,1,2,1,3,1,0,3", "请正确输入|请选择计算种类|请选择计算种类", "dy", "", ""},
-    UserStory{"failure keeps the result", "1:1;2:2;3:1;4:1;5:2;6:1;js1;dy;paste:2:x;js1;dy", "1,x2,1,1,2,1,3,1,0,3", "请正确输入", "dy", "", ""},
-    UserStory{"later operator wins", "1:2;2:1;3:0;4:3;5:1;6:0;js1;js3;dy", "2,1,0,3,1,0,6,1,0,6", "", "dy", "= 6\n2 × 3 = 6", "6"},
-    UserStory{"新运算 keeps the operation", "js1;1:5;new;1:2;2:1;3:0;4:3;5:1;6:0;dy", "2,1,0,3,1,0,5,1,0,5", "", "dy", "= 5\n2 + 3 = 5", "5"},
-    UserStory{"新运算 clears all, the focus in t(1)", "1:1;2:2;3:1;4:1;5:2;6:1;js1;dy;key:Tab;new", ",,,,,,,,,", "", "t1", "", ""},
-    UserStory{"新运算 keeps no undo history", "paste:1:123;key:Ctrl+N;key:Ctrl+Z", ",,,,,,,,,", "", "t1", "", ""},
-    UserStory{"Enter in a field", "1:1;2:2;3:1;4:1;5:2;6:1;js1;6:;key:Return;key:Enter", "1,2,1,1,2,1,,,,", "", "t6", "", ""},
-    UserStory{"pasted full-width digit", "1:1;2:2;3:1;4:1;5:2;6:1;paste:6:１;js1;dy", "1,2,1,1,2,1１,,,,", "请正确输入", "dy", "", ""},
     UserStory{"a million digits, then more", "paste:1:9*1000000;2:2;3:1;5:3;6:1;js1;dy;key:Ctrl+N;2:2;3:2;5:2;6:2;js3;dy", "1,1,0,1,1,0,1,1,0,1", "数值超出范围", "dy", "= 1\n1 × 1 = 1", "1"},
     UserStory{"1/2 + 1/3", "1:0;2:2;3:1;4:0;5:3;6:1;js1;dy", "0,2,1,0,3,1,0,6,5,0.833333333333333", "", "dy", "= 5/6 = 0.8(3)\n1/2 + 1/3 = 3/6 + 2/6 = 5/6", "6分之5，等于 0.8(3)"},
     UserStory{"1/3 + 1/3, the wholes left empty", "2:3;3:1;5:3;6:1;js1;dy", "0,3,1,0,3,1,0,3,2,0.666666666666667", "", "dy", "= 2/3 = 0.(6)\n1/3 + 1/3 = 2/3", "3分之2，等于 0.(6)"},
@@ -57,7 +50,6 @@ inline constexpr std::array kUserStories{
     UserStory{"a tiny decimal in exponent form", "1:0;2:100000;3:1;4:0;5:1;6:0;js1;dy", "0,100000,1,0,1,0,0,100000,1,1E-05", "", "dy", "= 1/100000 = 0.00001\n1/100000 + 0 = 1/100000 + 0/100000 = 1/100000", "100000分之1，等于 0.00001"},
     UserStory{"an expansion cut short", "1:0;2:97;3:1;4:0;5:1;6:0;js1;dy", "0,97,1,0,1,0,0,97,1,0.0103092783505155", "", "dy", "= 1/97 = 0.010309278350515463917525773195876288659793814432989690721649…\n1/97 + 0 = 1/97 + 0/97 = 1/97", "97分之1，约等于 0.010309278350515463917525773195876288659793814432989690721649…"},
     UserStory{"a decimal rounded to fifteen digits", "2:900719821;3:9007198254740990;4:1;5:3;6:2;js1;dy", "10000000,900719821,44740990,1,3,2,10000001,2702159463,1935662612,10000001.7163392", "", "dy", "= 10000001又1935662612/2702159463 = 10000001.716339149670679520515033349828621864719313939319501959385288…\n10000000又44740990/900719821 + 1又2/3 = 9007198254740990/900719821 + 5/3", "10000001又2702159463分之1935662612，约等于 10000001.716339149670679520515033349828621864719313939319501959385288…"},
-    UserStory{"text that is not digits, before no operation", "paste:1:x;2:2;paste:3:-1;4:1;5:2;paste:6:1.5;dy", "x,2,-1,1,2,1.5,,,,", "请正确输入", "dy", "", ""},
     UserStory{"a zero denominator, before the range", "1:9007199254740993;2:2;3:1;5:000;6:0;js1;dy", "9007199254740993,2,1,0,000,0,,,,", "分母不能为零", "dy", "", ""},
     UserStory{"a zero divisor", "1:5;2:2;3:1;5:7;6:000;js4;dy", "5,2,1,0,7,000,,,,", "除数不能为零", "dy", "", ""},
     UserStory{"a whole carried past the limit", "1:9007199254740992;2:1;3:1;4:0;5:1;6:0;js1;dy", "9007199254740992,1,1,0,1,0,,,,", "数值超出范围", "dy", "", ""},

@@ -7,6 +7,7 @@
 #include "PictureBox.h"
 #include "ScreenRect.h"
 #include "UserStories.h"
+#include "Walk.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -18,28 +19,55 @@ namespace {
 const auto Field
     = [](const QWidget& form, int index) { return form.findChild<QLineEdit*>(QStringLiteral("t%1").arg(index)); };
 
-// Runs a script, steps separated by ";": "N:text" types into t(N), "paste:N:text" pastes
-// ("9*5" is 99999), "key:Ctrl+N" presses a key in the focused control, anything else clicks
-// the button of that name. A message box a step opens is answered; activation then returns
-// to the window, as a window manager hands it back. Returns the messages shown.
+ui::Form2* AboutWindow()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* about = qobject_cast<ui::Form2*>(window))
+            return about;
+    return nullptr;
+}
+
+// Runs a script (UserStories.h). A click activates its window, as a window manager does, and
+// a message box a step opens is answered; activation then returns to the main window, as a
+// window manager hands it back. Returns the messages shown.
 QStringList Perform(ui::Form1& form, const QString& script)
 {
     QStringList messages;
     for (const QString& step : script.split(u';', Qt::SkipEmptyParts)) {
-        const QStringList parts = step.split(u':'), repeat = parts.value(2).split(u'*');
+        QStringList parts = step.split(u':');
+        const bool inputMethod = parts.front() == QStringLiteral("ime");
+        if (inputMethod)
+            parts.removeFirst();
+        const QStringList repeat = parts.value(2).split(u'*');
         bool isField = false;
         const int index = parts.front().toInt(&isField);
         const QString text = parts.value(1);
-        QInputMethodEvent commit; // text beyond Latin-1 comes from an input method
+        QInputMethodEvent commit;
         commit.setCommitString(text);
         if (isField) {
             QLineEdit* field = Field(form, index);
-            field->setFocus();
-            text.toLatin1() == text.toUtf8() ? QTest::keyClicks(field, text)
-                                             : void(QApplication::sendEvent(field, &commit));
+            if (QApplication::focusWidget() != field) { // a click at its right end
+                QApplication::setActiveWindow(&form);
+                QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 3, field->height() / 2));
+            }
+            inputMethod || text.toLatin1() != text.toUtf8() ? void(QApplication::sendEvent(field, &commit))
+                                                            : QTest::keyClicks(field, text);
         } else if (parts.front() == QStringLiteral("paste")) {
+            // From the field's context menu, which offers no paste into a read-only field.
             QApplication::clipboard()->setText(repeat.size() == 2 ? repeat[0].repeated(repeat[1].toInt()) : parts[2]);
-            Field(form, parts[1].toInt())->paste();
+            const std::unique_ptr<QMenu> menu(Field(form, parts[1].toInt())->createStandardContextMenu());
+            for (QAction* item : menu->actions())
+                if (item->text().startsWith(QCoreApplication::translate("QLineEdit", "&Paste")) && item->isEnabled())
+                    item->trigger();
+        } else if (parts.front() == QStringLiteral("menu")) {
+            form.findChild<QAction*>(text)->trigger();
+            QApplication::processEvents();
+        } else if (ui::Form2* about = AboutWindow(); parts.front() == QStringLiteral("about")) {
+            QWidget* part = text == QStringLiteral("Form2") ? about : about->findChild<QWidget*>(text);
+            QApplication::setActiveWindow(about);
+            QTest::mouseClick(part, Qt::LeftButton, {}, part == about ? QPoint(4, 4) : part->rect().center());
+            if (!about->isVisible())
+                QApplication::setActiveWindow(&form);
         } else {
             // A message box runs a loop of its own; the answer is queued to run inside it.
             QTimer::singleShot(0, &form, [&messages] {
@@ -125,6 +153,26 @@ private slots:
             QVERIFY2(tooltip.isEmpty() ? shown.isEmpty() : shown.endsWith(tooltip), qPrintable(shown));
             QCOMPARE(Field(*form_, i)->cursorPosition(), 0); // the leading digits show
             QCOMPARE(Field(*form_, i)->accessibleDescription().section(u'；', 0, 0), reading);
+        }
+    }
+
+    // Thousands of random actions, the window compared with the model after each.
+    void walk()
+    {
+        support::Walk walk(20000, 32);
+        for (long step = 1; step <= walk.steps(); ++step) {
+            support::Observed seen;
+            seen.messages = Perform(*form_, ui::ToQString(walk.next())).join(u'|').toStdString();
+            for (int i = 0; i <= 10; ++i)
+                seen.fields[static_cast<std::size_t>(i)] = Field(*form_, i)->text().toStdString();
+            seen.operation = form_->state().OpCode;
+            if (QWidget* focus = QApplication::focusWidget())
+                seen.focus = focus->objectName().toStdString();
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (const auto* about = qobject_cast<ui::Form2*>(window))
+                    ++seen.aboutWindows, seen.aboutShown = about->isVisible();
+            if (const std::string differences = walk.differences(seen); !differences.empty())
+                QFAIL(walk.report(step, differences).c_str());
         }
     }
 
@@ -229,7 +277,7 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(part->property("text").toString().left(text.size()), text);
         QCOMPARE(part->property("wordWrap").toBool(), name == QStringLiteral("Label1"));
-        const QImage image = part->grab().toImage();
+        const QImage image = about->grab(part == about ? about->rect() : part->geometry()).toImage(); // as shown
         if (part->inherits("QLabel") || part == about)
             QCOMPARE(image.pixelColor(part == about ? 4 : image.width() - 1, 0), QColor(0x20, 0x30, 0x40));
         QCOMPARE(Columns(image, IsRed).size() > 30, name != QStringLiteral("Picture1"));

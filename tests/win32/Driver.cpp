@@ -13,6 +13,7 @@
 #include "MainWindow.h"
 #include "Menus.h"
 #include "UserStories.h"
+#include "Walk.h"
 #include "WideText.h"
 
 #include <gtest/gtest.h>
@@ -280,13 +281,13 @@ void ClickAt(const Program& program, HWND window, int x, int y)
 }
 
 // Latin-1 text is typed on the keyboard, each character as the key (and Shift) that makes it;
-// other text comes from an input method, one character at a time.
-void Type(HWND field, const std::wstring& text)
+// other text, or any when asked, comes from an input method, one character at a time.
+void Type(HWND field, const std::wstring& text, bool inputMethod)
 {
     const bool latin1 = std::all_of(text.begin(), text.end(), [](wchar_t c) { return c <= 0xFF; });
     std::vector<INPUT> inputs;
     for (const wchar_t c : text) {
-        if (!latin1) {
+        if (!latin1 || inputMethod) {
             PostMessageW(field, WM_IME_CHAR, c, 1);
             continue;
         }
@@ -311,17 +312,61 @@ void Paste(HWND field, const std::wstring& text)
 
 std::vector<std::string> Split(std::string_view text, char separator)
 {
+    if (text.empty())
+        return {""};
     std::vector<std::string> parts;
     for (const auto part : std::views::split(text, separator))
         parts.emplace_back(part.begin(), part.end());
     return parts;
 }
 
+// A menu item chosen by the keyboard: F10, Right to its menu, Down to the item, Enter.
+void ChooseMenuItem(const Program& program, std::string_view name)
+{
+    const auto& menus = ui::main_window::kMenus;
+    for (std::size_t menu = 0; menu < menus.size(); ++menu) {
+        const auto items
+            = menus[menu].items | std::views::filter([](const ui::MenuItem& i) { return !i.isSeparator(); });
+        const auto item = std::ranges::find(items, name, &ui::MenuItem::name);
+        if (item == items.end())
+            continue;
+        std::vector<std::string> keys{"F10"};
+        keys.insert(keys.end(), menu, "Right");
+        keys.insert(keys.end(), static_cast<std::size_t>(std::ranges::distance(items.begin(), item)) + 1, "Down");
+        keys.emplace_back("Enter");
+        for (const std::string& key : keys)
+            PressKey(program, key);
+    }
+}
+
+// A click on a part of the About window, by its name: its background beside the title line,
+// its picture or a label, in the middle.
+void ClickAbout(const Program& program, std::string_view name)
+{
+    const HWND about = program.Window(L"VelmoForm2");
+    if (name == "Form2")
+        return ClickAt(program, about, Scaled(12), Scaled(4));
+    HWND part = FindWindowExW(about, nullptr, L"VelmoPictureBox", nullptr);
+    for (const ui::Label& label : ui::about_window::kLabels)
+        if (label.name == name)
+            part = FindWindowExW(about, nullptr, L"Static", Widen(label.text).c_str());
+    RECT box;
+    GetClientRect(part, &box);
+    ClickAt(program, part, box.right / 2, box.bottom / 2);
+}
+
 // One step of a user story's script (UserStories.h); returns the message it brought up, if any.
 std::string Perform(const Program& program, const std::string& step)
 {
-    const std::vector<std::string> parts = Split(step, ':');
-    if (parts[0] == "key") {
+    std::vector<std::string> parts = Split(step, ':');
+    const bool inputMethod = parts[0] == "ime";
+    if (inputMethod)
+        parts.erase(parts.begin());
+    if (parts[0] == "menu") {
+        ChooseMenuItem(program, parts[1]);
+    } else if (parts[0] == "about") {
+        ClickAbout(program, parts[1]);
+    } else if (parts[0] == "key") {
         PressKey(program, parts[1]);
     } else if (parts[0] == "paste") {
         const std::vector<std::string> repeat = Split(parts[2], '*');
@@ -335,7 +380,7 @@ std::string Perform(const Program& program, const std::string& step)
         if (program.Focus() != "t" + parts[0]) // a click at the right end leaves the caret after the text
             ClickAt(program, field, box.right - 3, box.bottom / 2);
         WaitUntil([&] { return program.Focus() == "t" + parts[0]; });
-        Type(field, Widen(parts[1]));
+        Type(field, Widen(parts[1]), inputMethod);
     } else {
         PostMessageW(program.Control(step), BM_CLICK, 0, 0);
     }
@@ -470,6 +515,39 @@ TEST(Tooltip, ShowsANumberWiderThanItsField)
 }
 
 INSTANTIATE_TEST_SUITE_P(UserStories, Story, testing::Range<std::size_t>(0, support::kUserStories.size()));
+
+// What the walk sees of the program: the fields, the focus, the About windows it made.
+void Observe(const Program& program, support::Observed& seen)
+{
+    for (std::size_t i = 0; i < seen.fields.size(); ++i)
+        seen.fields[i] = TextOf(program.Control("t" + std::to_string(i)));
+    seen.focus = program.Focus();
+    DWORD process = 0, owner = 0;
+    GetWindowThreadProcessId(program.form1, &process);
+    seen.aboutWindows = 0;
+    for (HWND about = nullptr; (about = FindWindowExW(nullptr, about, L"VelmoForm2", nullptr));)
+        if (GetWindowThreadProcessId(about, &owner) && owner == process)
+            ++seen.aboutWindows, seen.aboutShown = IsWindowVisible(about);
+}
+
+// Random actions, the window compared with the model after each (Walk.h). The pending operation
+// shows only at the next "＝".
+TEST(Walk, AgreesWithTheModel)
+{
+    support::Walk walk(400, 32);
+    Program program;
+    for (long step = 1; step <= walk.steps(); ++step) {
+        support::Observed seen;
+        seen.messages = Perform(program, walk.next());
+        std::string differences;
+        // Activation after the About window hides comes through the X server, a moment later.
+        WaitUntil([&] {
+            Observe(program, seen);
+            return (differences = walk.differences(seen)).empty();
+        });
+        ASSERT_EQ(differences, "") << walk.report(step, differences);
+    }
+}
 
 // How far a pixel on the screen is from a colour, in the channel furthest off.
 int Distance(COLORREF a, COLORREF b)

@@ -69,7 +69,9 @@ bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress: return dropsKey(static_cast<const QKeyEvent&>(*event));
-    case QEvent::InputMethod: filterCommit(static_cast<QInputMethodEvent&>(*event)); return false;
+    case QEvent::InputMethod:
+        filterCommit(static_cast<QInputMethodEvent&>(*event), watched->property("readOnly").toBool());
+        return false;
     default: return QObject::eventFilter(watched, event);
     }
 }
@@ -82,11 +84,13 @@ bool DigitKeyFilter::dropsKey(const QKeyEvent& event) const
     return std::any_of(text.begin(), text.end(), [this](QChar c) { return !FilterKey(index_, c); });
 }
 
-void DigitKeyFilter::filterCommit(QInputMethodEvent& event) const
+// Qt 6.4's read-only QLineEdit takes what an input method commits (QTBUG-119182): a result
+// field keeps none of it.
+void DigitKeyFilter::filterCommit(QInputMethodEvent& event, bool readOnly) const
 {
     QString digits;
     for (const QChar c : event.commitString()) {
-        if (FilterKey(index_, c))
+        if (!readOnly && FilterKey(index_, c))
             digits.append(c);
     }
     if (digits != event.commitString())

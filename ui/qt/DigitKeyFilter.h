@@ -10,7 +10,8 @@ namespace ui {
 
 // Lets only the digits 0-9 be typed into one text field: key presses that produce any
 // other character (Backspace, Enter, Esc and Ctrl+letter included) and non-digits
-// committed by an input method are dropped; keys that produce no character pass.
+// committed by an input method are dropped, and a read-only field keeps nothing an input method
+// commits; keys that produce no character pass.
 class DigitKeyFilter : public QObject {
     Q_OBJECT
 
@@ -25,7 +26,7 @@ protected:
 
 private:
     bool dropsKey(const QKeyEvent& event) const;
-    void filterCommit(QInputMethodEvent& event) const;
+    void filterCommit(QInputMethodEvent& event, bool readOnly) const;
 
     int index_;
 };

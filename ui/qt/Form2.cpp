@@ -7,9 +7,16 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include <algorithm>
+#include <string_view>
+
 namespace ui {
 
 namespace layout = about_window;
+
+// A label shows its text as written: Qt would read a text holding markup as rich text.
+static_assert(std::ranges::none_of(layout::kLabels,
+                                   [](const Label& label) { return label.text.find('<') != std::string_view::npos; }));
 
 Form2::Form2(QWidget* parent)
     : QWidget(parent)
@@ -17,6 +24,8 @@ Form2::Form2(QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(ToQString(layout::kCaption));
     setFixedSize(ToQRect(layout::kClientArea).size());
+    // The labels take the window's background role, and with it the base colour behind their
+    // text in the matching text colour.
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
     createPicture();
@@ -35,15 +44,11 @@ void Form2::addLabel(const Label& description)
 {
     auto* label = new QLabel(ToQString(description.text), this);
     label->setObjectName(ToQString(description.name));
-    label->setTextFormat(Qt::PlainText);
     label->setGeometry(ToQRect(description.rect));
     if (description.wraps) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
-    // On the base colour a label's text takes the matching text colour.
-    label->setBackgroundRole(QPalette::Base);
-    label->setAutoFillBackground(true);
     if (!description.clickHides)
         label->setAttribute(Qt::WA_NoMousePropagation);
 }
