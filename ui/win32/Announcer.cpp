@@ -38,15 +38,6 @@ void MarkPolite(HWND liveRegion)
 
 } // namespace
 
-// The notification exists from Windows 10 1709 on; linked directly, the program would not
-// start on anything older.
-Announcer::Announcer()
-    : automation_(LoadLibraryW(L"UIAutomationCore.dll"))
-    , raiseNotification_(LookUp<RaiseNotification>(automation_.get(), "UiaRaiseNotificationEvent"))
-    , hostProviderFromHwnd_(LookUp<HostProviderFromHwnd>(automation_.get(), "UiaHostProviderFromHwnd"))
-{
-}
-
 Announcer::~Announcer()
 {
     if (comStarted_)
@@ -55,8 +46,18 @@ Announcer::~Announcer()
 
 void Announcer::Create(HWND parent)
 {
-    comStarted_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     liveRegion_ = CreateChild(parent, L"STATIC", "", WS_VISIBLE | SS_NOPREFIX);
+}
+
+// At the first result, not at start: the window shows as soon as it can. The notification
+// exists from Windows 10 1709 on; linked directly, the program would not start on anything older.
+void Announcer::Prepare()
+{
+    prepared_ = true;
+    automation_.reset(LoadLibraryW(L"UIAutomationCore.dll"));
+    raiseNotification_ = LookUp<RaiseNotification>(automation_.get(), "UiaRaiseNotificationEvent");
+    hostProviderFromHwnd_ = LookUp<HostProviderFromHwnd>(automation_.get(), "UiaHostProviderFromHwnd");
+    comStarted_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     MarkPolite(liveRegion_);
 }
 
@@ -64,6 +65,8 @@ void Announcer::Tell(const std::string& reading)
 {
     const std::wstring text = Widen(reading);
     SetWindowTextW(liveRegion_, text.c_str()); // its name, read on the live region's event
+    if (!reading.empty() && !prepared_)
+        Prepare();
     switch (RouteFor(reading, raiseNotification_ && hostProviderFromHwnd_)) {
     case AnnouncementRoute::None: break;
     case AnnouncementRoute::Notification: Notify(text); break;

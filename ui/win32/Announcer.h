@@ -20,7 +20,7 @@ inline constexpr DWORD kLiveRegionChanged = 0x8019;
 // whose name is the whole reading.
 class Announcer {
 public:
-    Announcer();
+    Announcer() = default;
     ~Announcer();
     Announcer(const Announcer&) = delete;
     Announcer& operator=(const Announcer&) = delete;
@@ -39,11 +39,13 @@ private:
         void operator()(HMODULE library) const { FreeLibrary(library); }
     };
 
+    void Prepare();
     void Notify(const std::wstring& text) const;
 
     std::unique_ptr<std::remove_pointer_t<HMODULE>, FreeLibraryDeleter> automation_;
     RaiseNotification raiseNotification_ = nullptr;
     HostProviderFromHwnd hostProviderFromHwnd_ = nullptr;
+    bool prepared_ = false;
     bool comStarted_ = false;
     HWND liveRegion_ = nullptr;
 };
