@@ -68,7 +68,7 @@ public:
                        aboutMade_ ? 1 : 0,
                        aboutShown_};
         for (std::size_t i = 0; i < model.fields.size(); ++i)
-            model.fields[i] = Utf8(fields_[i].text);
+            model.fields[i] = fields_[i].text;
         if (decimal_ && SameDecimal(seen.fields[10], model.fields[10], *decimal_))
             model.fields[10] = seen.fields[10];
         const std::string shown = Describe(seen), modelled = Describe(model);
@@ -87,19 +87,19 @@ public:
 
 private:
     struct Field {
-        std::u32string text;
+        std::string text; // UTF-8; the caret and the anchor are byte offsets
         std::size_t caret = 0;
         std::size_t anchor = 0; // the selection lies between anchor and caret
         // An unfocused field's selection is kept by one platform and dropped by another.
         bool selectionKnown = true;
 
-        void replaceSelection(std::u32string_view with)
+        void replaceSelection(std::string_view with)
         {
             const auto [from, to] = std::minmax(anchor, caret);
             text.replace(from, to - from, with);
             caret = anchor = from + with.size();
         }
-        void write(std::u32string_view with) { text = with, caret = anchor = 0, selectionKnown = true; }
+        void write(std::string_view with) { text = with, caret = anchor = 0, selectionKnown = true; }
     };
 
     static long FromEnvironment(const char* name, long fallback)
@@ -108,27 +108,13 @@ private:
         return value && *value ? std::atol(value) : fallback;
     }
 
-    static std::string Utf8(std::u32string_view text)
-    {
-        const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
-        std::string utf8;
-        for (const char32_t c : text) { // the walk types nothing beyond the Basic Multilingual Plane
-            if (c < 0x80)
-                utf8 += byte(c);
-            else if (c < 0x800)
-                utf8 += {byte(0xC0 | c >> 6), byte(0x80 | (c & 0x3F))};
-            else
-                utf8 += {byte(0xE0 | c >> 12), byte(0x80 | (c >> 6 & 0x3F)), byte(0x80 | (c & 0x3F))};
-        }
-        return utf8;
-    }
-
     static std::string Describe(const Observed& seen)
     {
         std::string text;
         for (std::size_t i = 0; i < seen.fields.size(); ++i)
             text += "t" + std::to_string(i) + "=" + seen.fields[i] + " ";
-        return text + "messages=" + seen.messages + " operation=" + std::to_string(seen.operation.value_or(-1))
+        return text + "messages=" + seen.messages
+            + (seen.operation ? " operation=" + std::to_string(*seen.operation) : std::string())
             + " focus=" + seen.focus + " About windows=" + std::to_string(seen.aboutWindows)
             + (seen.aboutShown ? " shown" : " hidden");
     }
@@ -142,7 +128,7 @@ private:
     }
 
     // Fifteen significant digits, whole numbers without a point, exponents as "E-05".
-    static std::u32string DecimalText(const Rational& exact)
+    static std::string DecimalText(const Rational& exact)
     {
         const double value = exact.convert_to<double>();
         char buffer[40];
@@ -150,7 +136,7 @@ private:
             ? std::to_string(static_cast<std::int64_t>(value))
             : std::string(buffer, std::to_chars(buffer, std::end(buffer), value, std::chars_format::general, 15).ptr);
         std::replace(text.begin(), text.end(), 'e', 'E');
-        return {text.begin(), text.end()};
+        return text;
     }
 
     int draw(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
@@ -160,37 +146,27 @@ private:
     }
 
     // Mostly digits; now and then what a user types by mistake, or an input method composes.
-    std::u32string typed(bool inputMethod)
+    std::string typed(bool inputMethod)
     {
-        const std::u32string_view others = inputMethod ? U"１２三分之。x-" : U"axe -+./,";
-        std::u32string text;
+        static const std::vector<std::string> kKeys{"a", "x", "e", " ", "-", "+", ".", "/", ","};
+        static const std::vector<std::string> kComposed{"１", "２", "三", "分", "之", "。", "x", "-"};
+        std::string text;
         for (int n = draw(0, 3); n > 0; --n)
-            text += draw(0, 9) < 7 ? static_cast<char32_t>(U'0' + draw(0, 9))
-                                   : others[static_cast<std::size_t>(draw(0, static_cast<int>(others.size()) - 1))];
+            text += draw(0, 9) < 7 ? std::to_string(draw(0, 9)) : pick(inputMethod ? kComposed : kKeys);
         return text;
     }
 
     // What a paste brings: digits, zeros, values near 2^53, long runs ("9*25"), signs, points, nothing.
-    std::u32string pasted()
+    std::string pasted()
     {
-        static const std::vector<std::u32string> kTexts{U"",
-                                                        U"0",
-                                                        U"000",
-                                                        U"1.5",
-                                                        U"-3",
-                                                        U"x",
-                                                        U"１",
-                                                        U"9007199254740992",
-                                                        U"9007199254740993",
-                                                        U"4503599627370496"};
+        static const std::vector<std::string> kTexts{
+            "", "0", "000", "1.5", "-3", "x", "１", "9007199254740992", "9007199254740993", "4503599627370496"};
         switch (draw(0, 3)) {
         case 0: return pick(kTexts);
-        case 1: return static_cast<char32_t>(U'1' + draw(0, 8)) + (U"*" + Ascii(std::to_string(draw(17, 40))));
+        case 1: return std::to_string(draw(1, 9)) + "*" + std::to_string(draw(17, 40));
         default: return typed(false);
         }
     }
-
-    static std::u32string Ascii(const std::string& text) { return {text.begin(), text.end()}; }
 
     static std::optional<std::size_t> FieldIndex(const std::string& name)
     {
@@ -254,10 +230,10 @@ private:
                                                               "数值超出范围", "除数不能为零"};
         for (const std::size_t whole : {1, 4})
             if (fields_[whole].text.empty())
-                fields_[whole].write(U"0");
+                fields_[whole].write("0");
         std::array<std::string, 6> texts;
         for (std::size_t i = 0; i < texts.size(); ++i)
-            texts[i] = Utf8(fields_[i + 1].text);
+            texts[i] = fields_[i + 1].text;
         const Expected expected = Expect(texts, static_cast<engine::Operation>(std::exchange(operation_, 0)));
         if (expected.problem) {
             messages_ = kMessages.at(static_cast<std::size_t>(*expected.problem));
@@ -266,7 +242,7 @@ private:
         std::size_t index = 1;
         for (const engine::MixedNumber& n : {expected.operandA, expected.operandB, expected.result})
             for (const std::int64_t value : {n.whole, n.denominator, n.numerator})
-                fields_[index++].write(Ascii(std::to_string(value)));
+                fields_[index++].write(std::to_string(value));
         fields_[10].write(DecimalText(expected.r));
         decimal_ = expected.r;
     }
@@ -294,9 +270,23 @@ private:
         else if (field && key == "Home")
             field->caret = field->anchor = 0;
         else if (field && key == "Delete" && !ReadOnly(*index)) {
-            field->caret += field->caret == field->anchor && field->caret < field->text.size() ? 1 : 0;
+            if (field->caret == field->anchor && field->caret < field->text.size()) { // one character, in UTF-8
+                const auto lead = static_cast<unsigned char>(field->text[field->caret]);
+                field->caret += lead < 0x80 ? 1 : lead < 0xE0 ? 2 : 3;
+            }
             field->replaceSelection({});
         }
+    }
+
+    // Typed by keys or by an input method: digits only, into a field that takes typing.
+    std::string type(std::size_t index, bool inputMethod, const std::string& text)
+    {
+        if (!focusField(index))
+            return {};
+        for (const char c : text)
+            if (!ReadOnly(index) && c >= '0' && c <= '9')
+                fields_[index].replaceSelection(std::string(1, c));
+        return (inputMethod ? "ime:" : "") + std::to_string(index) + ":" + text;
     }
 
     // Clicks on the About window: its background, its picture, each label.
@@ -317,27 +307,26 @@ private:
         const int kind = draw(0, 99);
         const auto index = static_cast<std::size_t>(draw(1, 10));
         Field& field = fields_[index];
-        if (kind < 30) { // typed, by keys or by an input method, digits only into a field that takes typing
+        if (kind < 30) {
             const bool inputMethod = kind < 8;
-            const std::u32string text = typed(inputMethod);
-            if (!focusField(index))
-                return {};
-            for (const char32_t c : text)
-                if (!ReadOnly(index) && c >= U'0' && c <= U'9')
-                    field.replaceSelection(std::u32string(1, c));
-            return (inputMethod ? "ime:" : "") + std::to_string(index) + ":" + Utf8(text);
+            // Half the time a user fills in the first empty numerator or denominator.
+            constexpr std::array<std::size_t, 4> kFractionFields{2, 3, 5, 6};
+            const auto* empty = std::find_if(kFractionFields.begin(), kFractionFields.end(),
+                                             [this](std::size_t i) { return fields_[i].text.empty(); });
+            if (kind % 2 == 0 && empty != kFractionFields.end())
+                return type(*empty, inputMethod, std::to_string(draw(1, 9)) + typed(inputMethod));
+            return type(index, inputMethod, typed(inputMethod));
         }
         if (kind < 38) {
-            const std::u32string text = pasted();
+            const std::string text = pasted();
             // One platform offers no paste of nothing, another deletes the selection.
             if (!field.selectionKnown || (text.empty() && field.caret != field.anchor))
                 return {};
-            const auto star = text.find(U'*');
+            const auto star = text.find('*');
             if (!ReadOnly(index))
-                field.replaceSelection(star == std::u32string::npos
-                                           ? text
-                                           : std::u32string(std::stoul(Utf8(text.substr(star + 1))), text[0]));
-            return "paste:" + std::to_string(index) + ":" + Utf8(text);
+                field.replaceSelection(
+                    star == std::string::npos ? text : std::string(std::stoul(text.substr(star + 1)), text[0]));
+            return "paste:" + std::to_string(index) + ":" + text;
         }
         if (kind < 44)
             return aboutShown_ ? clickAbout() : std::string();

@@ -239,12 +239,14 @@ private slots:
                 < 8);
         QStringList menus;
         for (QAction* menu : form_->menuBar()->actions()) {
-            menus << menu->menu()->objectName() + u'=' + menu->text();
+            // A screen reader names the open menu as the bar does.
+            menus << menu->menu()->objectName() + u'=' + menu->text() + u'='
+                    + QAccessible::queryAccessibleInterface(menu->menu())->text(QAccessible::Name);
             for (QAction* item : menu->menu()->actions())
                 menus << item->objectName() + u'=' + item->text() + u'=' + item->shortcut().toString();
         }
         QCOMPARE(menus.join(u' '),
-                 QStringLiteral("gongneng=功能 news=新运算=Ctrl+N hhh== exit=退出= help=帮助 about=关于="));
+                 QStringLiteral("gongneng=功能=功能 news=新运算=Ctrl+N hhh== exit=退出= help=帮助=帮助 about=关于="));
     }
 
     void about_data()
@@ -313,11 +315,22 @@ private slots:
         QTEST(QPoint(placed.left, placed.top), "placed");
     }
 
-    // The About window has no owner; left open, it would keep the program running.
-    void closingTheMainWindowEndsTheProgram()
+    void endingTheProgram_data()
     {
+        QTest::addColumn<bool>("byExit");
+        QTest::newRow("closing the main window") << false;
+        QTest::newRow("退出") << true;
+    }
+
+    // Either way the program ends with 0, the About window open. It has no owner: left open, it
+    // would keep the program running after the main window closes.
+    void endingTheProgram()
+    {
+        QFETCH(bool, byExit);
         form_->findChild<QAction*>(QStringLiteral("about"))->trigger();
-        QTimer::singleShot(0, form_.get(), &QWidget::close);
+        QTimer::singleShot(0, form_.get(), [this, byExit] {
+            byExit ? form_->findChild<QAction*>(QStringLiteral("exit"))->trigger() : void(form_->close());
+        });
         QTimer stuck; // nothing ended the program
         stuck.callOnTimeout([] { QCoreApplication::exit(-1); });
         stuck.start(5000);
