@@ -904,7 +904,9 @@ TEST(AboutWindow, ComesToTheFrontAgain)
     Program program;
     const HWND about = OpenAbout(program);
     ASSERT_TRUE(about);
-    ClickAt(program, program.form1, 4, 365);
+    RECT field;
+    GetClientRect(program.Control("t7"), &field);
+    ClickAt(program, program.Control("t7"), field.right / 2, field.bottom / 2);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == program.form1; }));
     EXPECT_EQ(OpenAbout(program), about);
     EXPECT_EQ(FindWindowExW(nullptr, about, L"VelmoForm2", nullptr), nullptr);
