@@ -101,6 +101,7 @@ std::string PageWriter::head(bool withEngine)
         + "\";font-weight:700;src:url(serif-bold.woff2) format(\"woff2\")}.face{font-family:" + families + "}</style>";
     if (withEngine)
         head += "<link rel=\"manifest\" href=\"manifest.webmanifest\"><meta name=\"theme-color\" content=\"#f0f0f0\">"
+                "<link rel=\"preload\" href=\"velmo.wasm\" as=\"fetch\" crossorigin>" // fetched with the scripts
                 "<script src=\"velmo.js\" defer></script><script src=\"page.js\" defer></script>";
     return head + "</head>\n";
 }

@@ -114,8 +114,8 @@ VelmoEngine().then((engine) => {
       closeMenus();
   });
   // A page may close only a window the user installed it into.
-  if (!matchMedia('(display-mode: standalone)').matches) {
-    const exit = document.querySelector('[data-command="exit"]');
+  const exit = document.querySelector('[data-command="exit"]');
+  if (exit && !matchMedia('(display-mode: standalone)').matches) {
     if (exit.previousElementSibling?.role === 'separator')
       exit.previousElementSibling.remove();
     exit.remove();
