@@ -34,19 +34,25 @@ async function press(page, key) {
 }
 
 // "N:text" types into t(N), given the focus as Qt's setFocus gives it, the caret kept;
-// "paste:N:text" pastes ("9*5" is 99999); "key:Ctrl+N" presses keys; else a click on that button.
+// "ime:N:text" commits it from an input method; "paste:N:text" pastes ("9*5" is 99999);
+// "key:Ctrl+N" presses keys; else a click on that button.
 async function perform(page, cdp, script, check) {
   const messages = [];
   for (const step of script.split(';').filter(Boolean)) {
     const [head, ...rest] = step.split(':');
-    if (/^\d+$/.test(head) || head === 'paste') {
-      const index = head === 'paste' ? rest.shift() : head;
+    if (/^\d+$/.test(head) || head === 'paste' || head === 'ime') {
+      const index = /^\d+$/.test(head) ? head : rest.shift();
       const text = rest.join(':').replace(/^(.)\*(\d+)$/, (whole, c, n) => c.repeat(Number(n)));
+      const focus = await page.evaluate(() => document.activeElement.id);
       await page.$eval(`#t${index}`, (field) => document.activeElement === field || field.focus());
-      if (head === 'paste') {
+      if (head === 'paste') { // into t(N), wherever the focus is, as the desktop drivers paste
         await page.evaluate((t) => navigator.clipboard.writeText(t), text);
         await cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', commands: ['paste'] });
         await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp' });
+        await page.evaluate((id) => document.getElementById(id)?.focus(), focus);
+      } else if (head === 'ime') { // composed, then committed whole
+        await cdp.send('Input.imeSetComposition', { text, selectionStart: text.length, selectionEnd: text.length });
+        await cdp.send('Input.insertText', { text });
       } else if (/^[\x20-\xff]*$/.test(text)) {
         await page.keyboard.type(text);
       } else {
