@@ -2,7 +2,7 @@
 // What a screen reader gets: every field, button and menu by its Chinese name from the
 // description; after "＝" the reading announced by the live region and given as the result
 // fields' description; a message as a modal dialog named by the program, the page behind it inert.
-const { table, serve, launch, open, run } = require('./harness');
+const { table, start, run } = require('./harness');
 
 const layout = table('layout');
 
@@ -28,12 +28,7 @@ async function tree(cdp) {
 const value = (node, key) => node?.[key]?.value ?? node?.properties?.find((p) => p.name === key)?.value.value;
 
 run(async (check, resources) => {
-  const server = await serve();
-  resources.push(server.stop);
-  const browser = await launch(1280, 800);
-  resources.push(() => browser.close());
-  const page = await open(browser, server.url);
-  const cdp = await page.createCDPSession();
+  const { page, cdp } = await start(resources);
   await cdp.send('Accessibility.enable');
 
   let { byId } = await tree(cdp);

@@ -64,6 +64,16 @@ async function open(browser, url) {
 
 // Runs `body(check)`; each failed check is printed and makes the test fail; the server and
 // the browser end either way.
+// The site served, a browser of a desktop's size and the page open in it, each ended with the test.
+async function start(resources) {
+  const server = await serve();
+  resources.push(server.stop);
+  const browser = await launch(1280, 800);
+  resources.push(() => browser.close());
+  const page = await open(browser, server.url);
+  return { server, browser, page, cdp: await page.createCDPSession() };
+}
+
 async function run(body) {
   // Node ends quietly when nothing is left to wait on: that must not look like a pass.
   process.on('exit', (code) => { if (code === 0 && !finished) process.exitCode = 1; });
@@ -86,4 +96,4 @@ async function run(body) {
   process.exit(failures.length ? 1 : 0);
 }
 
-module.exports = { table, serve, launch, open, run };
+module.exports = { table, serve, launch, open, start, run };

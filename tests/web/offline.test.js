@@ -1,15 +1,10 @@
 'use strict';
 // After one visit the calculator works with no network: the server stopped, a reload is served
 // by the service worker and works 1/2 × 2/3. Chromium finds the page installable.
-const { serve, launch, open, run } = require('./harness');
+const { start, run } = require('./harness');
 
 run(async (check, resources) => {
-  const server = await serve();
-  resources.push(server.stop);
-  const browser = await launch(1280, 800);
-  resources.push(() => browser.close());
-  const page = await open(browser, server.url);
-  const cdp = await page.createCDPSession();
+  const { server, page, cdp } = await start(resources);
   const manifest = await cdp.send('Page.getAppManifest');
   check(manifest.errors.length === 0 && manifest.data, `manifest: ${JSON.stringify(manifest.errors)}`);
   const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
