@@ -28,6 +28,8 @@ struct UserStory {
 inline constexpr std::array kUserStories{
     UserStory{"editing keys", "2:123;key:Left;key:Left;key:Delete;key:Home;2:9", ",913,,,,,,,,", "", "t2", "", ""},
     UserStory{"a result field takes nothing: keys, input method, paste, Delete", "2:2;3:1;5:2;6:1;js1;dy;key:Tab;ime:7:95;7:95;key:Delete;key:Home;key:Tab;paste:8:95;key:Home;key:Tab;ime:9:95;key:Home;paste:10:95", "0,2,1,0,2,1,1,1,0,1", "", "t9", "= 1\n1/2 + 1/2 = 2/2 = 1", "1"},
+    UserStory{"a failed = keeps the result but not its explanation", "1:1;2:2;3:1;4:1;5:2;6:1;js1;dy;paste:2:x;js1;dy", "1,x2,1,1,2,1,3,1,0,3", "请正确输入", "dy", "", ""},
+    UserStory{"新运算 clears all, the explanation too", "1:1;2:2;3:1;4:1;5:2;6:1;js1;dy;key:Tab;new", ",,,,,,,,,", "", "t1", "", ""},
     UserStory{"1/2 - 3/4", "2:2;3:1;5:4;6:3;js2;dy", "0,2,1,0,4,3,0,-4,1,-0.25", "", "dy", "= -1/4 = -0.25\n1/2 − 3/4 = 2/4 − 3/4 = -1/4", "负4分之1，等于 -0.25"},
     UserStory{"2 7/4 x 6/8", "1:2;2:4;3:7;5:8;6:6;js3;dy", "3,4,3,0,4,3,2,16,13,2.8125", "", "dy", "= 2又13/16 = 2.8125\n3又3/4 × 3/4 = 15/4 × 3/4 = 45/16 = 2又13/16", "2又16分之13，等于 2.8125"},
     UserStory{"1/2 / 1/4", "2:2;3:1;5:4;6:1;js4;dy", "0,2,1,0,4,1,2,1,0,2", "", "dy", "= 2\n1/2 ÷ 1/4 = 1/2 × 4/1 = 4/2 = 2", "2"},
