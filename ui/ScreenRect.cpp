@@ -31,12 +31,12 @@ ScreenRect PlaceBeside(const ScreenRect& main, const ScreenRect& fields, int wid
                        const ScreenRect& workArea)
 {
     const int centred = main.left + (main.width - width) / 2;
-    const std::array<ScreenRect, 4> sides{{
-        {main.right(), main.top, width, height},
-        {main.left - width, main.top, width, height},
-        {centred, main.bottom(), width, height},
-        {centred, main.top - height, width, height},
-    }};
+    const std::array sides{
+        ScreenRect{main.right(), main.top, width, height},
+        ScreenRect{main.left - width, main.top, width, height},
+        ScreenRect{centred, main.bottom(), width, height},
+        ScreenRect{centred, main.top - height, width, height},
+    };
     ScreenRect best;
     std::pair least{INT_MAX, INT_MAX};
     for (const ScreenRect& side : sides) {
