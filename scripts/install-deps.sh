@@ -4,6 +4,9 @@
 # --windows: also what the Windows cross-build and its test run need (make test-windows).
 # --web: also what the browser version and its test need (make web, make test-web): emscripten,
 # fonttools with Brotli for the font subset, and chromium for the test.
+# A package index that cannot be read (a mirror in the middle of a sync) is only a warning: the
+# lists at hand usually still hold every package. It fails only when a needed package cannot be
+# installed, and names it.
 set -euo pipefail
 
 packages=(
@@ -24,38 +27,58 @@ if [ "${1:-}" = "--web" ]; then
   packages+=(emscripten python3-fonttools python3-brotli chromium)
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed'; then
-    missing+=("$p")
-  fi
-done
-
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2> /dev/null | grep -q 'ok installed'
+}
+
+update_lists() {
+  $sudo apt-get update -qq || echo "warning: apt-get update failed; installing from the package lists at hand" >&2
+}
+
+# Installs the packages named, all at once; if that fails, one by one, so that the ones that
+# cannot be installed are named. Returns 1 if any is left missing.
+install() {
+  $sudo apt-get install -y -qq --no-install-recommends "$@" && return
+  local failed=()
+  for p in "$@"; do
+    installed "$p" || $sudo apt-get install -y -qq --no-install-recommends "$p" || failed+=("$p")
+  done
+  [ ${#failed[@]} -eq 0 ] && return
+  echo "cannot install: ${failed[*]}" >&2
+  return 1
+}
+
+missing=()
+for p in "${packages[@]}"; do
+  installed "$p" || missing+=("$p")
+done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  update_lists
+  install "${missing[@]}"
 fi
 
 # 32-bit Windows programs (the 32-bit calculator, its installer) need wine32, from the i386
 # architecture, and only where the kernel runs 32-bit code: elsewhere wine32 would stop every wine
-# program from starting. The 32-bit loader tells, once the 32-bit C library is there.
+# program from starting. The 32-bit loader tells, once the 32-bit C library is there. Without
+# wine32 the 32-bit tests are skipped with the reason (scripts/runs-32-bit.sh), and the 64-bit
+# ones still run.
 if [ "${1:-}" = "--windows" ]; then
-  export DEBIAN_FRONTEND=noninteractive
   if [ ! -e /lib/ld-linux.so.2 ]; then
     $sudo dpkg --add-architecture i386
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends libc6:i386
+    update_lists
+    install libc6:i386 || true
   fi
-  if bash "$(dirname "$0")/runs-32-bit.sh" > /dev/null; then
-    if ! dpkg-query -W -f='${Status}' wine32:i386 2> /dev/null | grep -q 'ok installed'; then
+  if bash "$(dirname "$0")/runs-32-bit.sh" --kernel > /dev/null; then
+    if ! installed wine32:i386; then
       echo "Installing: wine32:i386"
       $sudo dpkg --add-architecture i386
-      $sudo apt-get update -qq
-      $sudo apt-get install -y -qq --no-install-recommends wine32:i386
+      update_lists
+      install wine32:i386 || echo "wine32 cannot be installed: the 32-bit Windows tests will be skipped."
     fi
   else
     echo "This machine's kernel runs no 32-bit code: the 32-bit Windows tests will be skipped."
