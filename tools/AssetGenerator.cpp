@@ -72,6 +72,20 @@ QImage Icon(int size)
     return image;
 }
 
+// For launchers that cut the icon to a shape of their own: the ink fills the whole square, and
+// the emblem stays inside the central circle of 80% of its width that every shape keeps.
+QImage MaskableIcon(int size)
+{
+    QImage image = Canvas(size, size);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(image.rect(), kInk);
+    painter.scale(size / 32.0, size / 32.0);
+    // The icon's emblem: its farthest corner lies 11.7 units from the centre, within the 12.8.
+    Fraction(painter, QRectF(10, 6, 12, 20), Qt::white, QColor(0xff, 0xd8, 0x6b));
+    return image;
+}
+
 QImage Background()
 {
     QImage image = Canvas(246, 398);
@@ -148,8 +162,16 @@ int main(int argc, char* argv[])
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const QImage icon = Icon(32);
-    const bool saved = Save(icon, folder, "icon.bmp", "BMP") && SaveWindowsIcon(folder, "velmo.ico")
-        && Save(icon, folder, "icon-32.png", "PNG") && Save(Icon(256), folder, "icon-256.png", "PNG")
-        && Save(Background(), folder, "background.bmp", "BMP") && Save(AboutPicture(), folder, "about.bmp", "BMP");
+    bool saved = Save(icon, folder, "icon.bmp", "BMP") && SaveWindowsIcon(folder, "velmo.ico")
+        && Save(icon, folder, "icon-32.png", "PNG") && Save(Icon(256), folder, "icon-256.png", "PNG");
+    // The desktop programs read the pictures as bitmaps; the browser gets the same pixels smaller.
+    for (const char* format : {"BMP", "PNG"}) {
+        const QString suffix = QString::fromLatin1(format).toLower();
+        saved = saved && Save(Background(), folder, qPrintable("background." + suffix), format)
+            && Save(AboutPicture(), folder, qPrintable("about." + suffix), format);
+    }
+    // What phones and tablets ask of an installed site: the home-screen icons and Apple's.
+    saved = saved && Save(Icon(180), folder, "icon-180.png", "PNG") && Save(Icon(192), folder, "icon-192.png", "PNG")
+        && Save(Icon(512), folder, "icon-512.png", "PNG") && Save(MaskableIcon(512), folder, "icon-maskable-512.png", "PNG");
     return saved ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "Calculator.h"
 #include "FieldSet.h"
 #include "Operation.h"
+#include "Product.h"
 #include "ScreenRect.h"
 
 #include <emscripten/bind.h>
@@ -44,6 +45,12 @@ std::string FieldTooltip(const ui::Calculator& calculator, int index, const std:
     return calculator.fieldTooltip(index, text, cut);
 }
 
+// The build the engine is of, so that the page can tell it was loaded with its own engine.
+std::string Version()
+{
+    return std::string(ui::product::kVersion);
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(velmo)
@@ -65,4 +72,5 @@ EMSCRIPTEN_BINDINGS(velmo)
         .field("width", &ui::ScreenRect::width)
         .field("height", &ui::ScreenRect::height);
     em::function("placeBeside", &ui::PlaceBeside);
+    em::function("version", &Version);
 }

@@ -1,11 +1,11 @@
 // velmo-web-page SITE GLYPHS: writes the browser's page from the windows' description, so that
 // no rectangle, caption, font size, tab order or name is written again in HTML, CSS or script.
-// SITE gets index.html and manifest.webmanifest; GLYPHS gets glyphs.txt and glyphs-bold.txt, the
-// characters the page draws in each weight, and floor.html, the page without the engine that
-// its start is measured against.
+// SITE gets index.html, layout.css (where every control sits) and manifest.webmanifest; GLYPHS
+// gets glyphs.txt and glyphs-bold.txt, the characters drawn in the shipped face in each weight,
+// and floor.html, the page without the engine that its start is measured against.
 #include "AboutWindow.h"
+#include "BrowserTexts.h"
 #include "MainWindow.h"
-#include "Problem.h"
 
 #include <charconv>
 #include <filesystem>
@@ -21,9 +21,13 @@ namespace about_window = ui::about_window;
 
 // The Ming-style font the site ships, a subset of it, for devices without 宋体.
 constexpr std::string_view kShippedFamily = main_window::kFontFamilies[2];
-// Every character a field may show when typed or pasted.
-constexpr std::string_view kPrintableAscii
-    = " !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~";
+// What a field shows in the shipped face: the digits typed, and the engine's number text
+// (engine/NumberText.cpp: a sign, a decimal point, an exponent). Anything else pasted into a
+// field is drawn by the next family in the list until "＝" refuses it.
+constexpr std::string_view kFieldCharacters = "0123456789-.E+";
+// The page trusts nothing inline: its scripts, styles and engine come from its own files.
+constexpr std::string_view kContentPolicy
+    = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'; object-src 'none'; base-uri 'none'";
 
 std::string Number(double value)
 {
@@ -62,11 +66,12 @@ std::string Size(const ui::TwipsRect& rect)
 class PageWriter {
 public:
     std::string page(bool withEngine);
+    std::string styles();
     const std::string& glyphs() const { return glyphs_; }
     const std::string& boldGlyphs() const { return boldGlyphs_; }
 
 private:
-    std::string text(std::string_view shown, bool bold = false);
+    std::string faceText(std::string_view shown, bool bold);
     std::string head(bool withEngine);
     std::string control(const ui::Control& control, std::string_view element, std::string_view attributes);
     std::string mainWindow();
@@ -74,31 +79,34 @@ private:
     std::string aboutWindow();
     std::string messageBox();
 
-    std::string glyphs_{kPrintableAscii};
+    std::string glyphs_{kFieldCharacters};
     std::string boldGlyphs_;
 };
 
-// Text the page shows, escaped, its characters noted for the font subset.
-std::string PageWriter::text(std::string_view shown, bool bold)
+std::string text(std::string_view shown)
+{
+    return Escaped(shown);
+}
+
+// Text a control shows in the shipped face, escaped, its characters noted for the font subset.
+std::string PageWriter::faceText(std::string_view shown, bool bold)
 {
     (bold ? boldGlyphs_ : glyphs_) += shown;
     return Escaped(shown);
 }
 
+// The version is on the page so that page.js can tell it was loaded with its own engine.
 std::string PageWriter::head(bool withEngine)
 {
-    std::string families;
-    for (const std::string_view family : main_window::kFontFamilies)
-        families += (families.empty() ? "\"" : ",\"") + std::string(family) + "\"";
-    std::string head = "<!DOCTYPE html>\n<html lang=\"zh-CN\"><head><meta charset=\"utf-8\">"
-                       "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">"
-                       "<title>"
-        + text(main_window::kCaption)
-        + "</title><link rel=\"icon\" href=\"icon-32.png\"><link rel=\"stylesheet\" href=\"page.css\">"
-          "<style>@font-face{font-family:\""
-        + std::string(kShippedFamily) + "\";src:url(serif.woff2) format(\"woff2\")}@font-face{font-family:\""
-        + std::string(kShippedFamily)
-        + "\";font-weight:700;src:url(serif-bold.woff2) format(\"woff2\")}.face{font-family:" + families + "}</style>";
+    std::string head = "<!DOCTYPE html>\n<html lang=\"zh-CN\" data-version=\"" + std::string(ui::product::kVersion)
+        + "\"><head><meta charset=\"utf-8\"><meta http-equiv=\"Content-Security-Policy\" content=\""
+        + std::string(kContentPolicy)
+        + "\"><meta name=\"viewport\" content=\"width=device-width,initial-scale=1\"><title>" + text(main_window::kCaption)
+        + "</title><link rel=\"icon\" href=\"icon-32.png\"><link rel=\"apple-touch-icon\" href=\"icon-180.png\">"
+          // Drawn in the shipped face from the first paint: the fonts are fetched with the page.
+          "<link rel=\"preload\" href=\"serif.woff2\" as=\"font\" type=\"font/woff2\" crossorigin>"
+          "<link rel=\"preload\" href=\"serif-bold.woff2\" as=\"font\" type=\"font/woff2\" crossorigin>"
+          "<link rel=\"stylesheet\" href=\"page.css\"><link rel=\"stylesheet\" href=\"layout.css\">";
     if (withEngine)
         head += "<link rel=\"manifest\" href=\"manifest.webmanifest\"><meta name=\"theme-color\" content=\"#f0f0f0\">"
                 "<link rel=\"preload\" href=\"velmo.wasm\" as=\"fetch\" crossorigin>" // fetched with the scripts
@@ -106,13 +114,49 @@ std::string PageWriter::head(bool withEngine)
     return head + "</head>\n";
 }
 
+// Where every control sits and its font, the shipped face, and what the installed window leaves
+// out: the stylesheet the page would otherwise carry inline, which its content policy forbids.
+std::string PageWriter::styles()
+{
+    std::string families;
+    for (const std::string_view family : main_window::kFontFamilies)
+        families += (families.empty() ? "\"" : ",\"") + std::string(family) + "\"";
+    std::ostringstream css;
+    for (const auto& [file, weight] : {std::pair{"serif.woff2", 400}, std::pair{"serif-bold.woff2", 700}}) {
+        css << "@font-face{font-family:\"" << kShippedFamily << "\";font-weight:" << weight << ";src:url(" << file
+            << ") format(\"woff2\");font-display:block}\n";
+    }
+    css << ".face{font-family:" << families << "}\n";
+    // The installed window's title bar already shows the caption.
+    css << "@media (display-mode:standalone){#Form1>.caption{display:none}}\n";
+    css << "#Form1 #" << main_window::kPictureName << "{" << Size(main_window::kPicture)
+        << "}\n";
+    const auto place = [&css](const ui::Control& control) {
+        css << "#Form1 #" << control.name << "{" << Box(control.rect) << ";font-size:" << Number(control.font.points)
+            << "pt" << (control.font.bold ? ";font-weight:700" : "") << "}\n";
+    };
+    for (const ui::Control& field : main_window::kFields)
+        place(field);
+    for (const ui::Control& button : main_window::kOperatorButtons)
+        place(button);
+    place(main_window::kEquals);
+    place(main_window::kNew);
+    for (std::size_t i = 0; i < main_window::kFractionBars.size(); ++i) {
+        const ui::TwipsLine& bar = main_window::kFractionBars[i];
+        css << "#bar" << i + 1 << "{" << Box({bar.x1, bar.y1, bar.x2 - bar.x1, 0}) << "}\n";
+    }
+    css << "#Form2 .client{" << Size(about_window::kClientArea) << "}\n";
+    css << "#Form2 #" << about_window::kPictureName << "{" << Box(about_window::kPicture) << "}\n";
+    for (const ui::Label& label : about_window::kLabels)
+        css << "#Form2 #" << label.name << "{" << Box(label.rect) << "}\n";
+    return css.str();
+}
+
 std::string PageWriter::control(const ui::Control& control, std::string_view element, std::string_view attributes)
 {
     std::ostringstream html;
     const int tabIndex = control.tabStop ? control.tabIndex + 1 : -1; // HTML counts from 1
-    html << "<" << element << " id=\"" << control.name << "\" class=\"face\" style=\"" << Box(control.rect)
-         << ";font-size:" << Number(control.font.points) << "pt" << (control.font.bold ? ";font-weight:700" : "")
-         << "\" tabindex=\"" << tabIndex << "\" aria-label=\"" << text(control.accessibleName) << "\" " << attributes
+    html << "<" << element << " id=\"" << control.name << "\" class=\"face\" tabindex=\"" << tabIndex << "\" aria-label=\"" << text(control.accessibleName) << "\" " << attributes
          << ">";
     return html.str();
 }
@@ -121,8 +165,7 @@ std::string PageWriter::mainWindow()
 {
     std::string html = "<main id=\"Form1\" class=\"window\" aria-label=\"" + text(main_window::kCaption)
         + "\"><div class=\"caption\"><img src=\"icon-32.png\" alt=\"\">" + text(main_window::kCaption) + "</div>"
-        + menus() + "<div id=\"" + std::string(main_window::kPictureName) + "\" class=\"picture\" style=\""
-        + Size(main_window::kPicture) + "\">";
+        + menus() + "<div id=\"" + std::string(main_window::kPictureName) + "\" class=\"picture\">";
     for (int i = 0; i < engine::field::kCount; ++i) {
         const ui::Control& field = main_window::kFields[static_cast<std::size_t>(i)];
         std::string attributes = "data-field=\"" + std::to_string(i) + "\" inputmode=\"numeric\" autocomplete=\"off\"";
@@ -135,14 +178,15 @@ std::string PageWriter::mainWindow()
     for (std::size_t i = 0; i < main_window::kOperatorButtons.size(); ++i) {
         const ui::Control& button = main_window::kOperatorButtons[i];
         html += control(button, "button", "data-operation=\"" + std::to_string(i) + "\"")
-            + text(button.caption, button.font.bold) + "</button>";
+            + faceText(button.caption, button.font.bold) + "</button>";
     }
     html += control(main_window::kEquals, "button", "data-command=\"evaluate\"")
-        + text(main_window::kEquals.caption, main_window::kEquals.font.bold) + "</button>";
+        + faceText(main_window::kEquals.caption, main_window::kEquals.font.bold) + "</button>";
     html
-        += control(main_window::kNew, "button", "data-command=\"new\"") + text(main_window::kNew.caption) + "</button>";
-    for (const ui::TwipsLine& bar : main_window::kFractionBars)
-        html += "<div class=\"bar\" style=\"" + Box({bar.x1, bar.y1, bar.x2 - bar.x1, 0}) + "\"></div>";
+        += control(main_window::kNew, "button", "data-command=\"new\"")
+        + faceText(main_window::kNew.caption, main_window::kNew.font.bold) + "</button>";
+    for (std::size_t i = 1; i <= main_window::kFractionBars.size(); ++i)
+        html += "<div class=\"bar\" id=\"bar" + std::to_string(i) + "\"></div>";
     return html + "</div></main>\n";
 }
 
@@ -188,13 +232,12 @@ std::string PageWriter::aboutWindow()
 {
     std::string html = "<section id=\"Form2\" class=\"window about\" role=\"dialog\" aria-label=\""
         + text(about_window::kCaption) + "\" hidden><div class=\"caption\">" + text(about_window::kCaption)
-        + "</div><div class=\"client\" style=\"" + Size(about_window::kClientArea) + "\"><img id=\""
-        + std::string(about_window::kPictureName) + "\" src=\"about.bmp\" alt=\"\" style=\""
-        + Box(about_window::kPicture) + "\">";
+        + "</div><div class=\"client\"><img id=\"" + std::string(about_window::kPictureName)
+        + "\" src=\"about.png\" alt=\"\" loading=\"lazy\">"; // fetched when About first opens
     for (const ui::Label& label : about_window::kLabels) {
         html += "<div id=\"" + std::string(label.name) + "\" class=\"label"
-            + (label.paper == ui::Paper::WindowBackground ? " window-paper" : "") + "\" style=\"" + Box(label.rect)
-            + "\"" + (label.clickHides ? "" : " data-keeps-open") + ">" + text(label.text) + "</div>";
+            + (label.paper == ui::Paper::WindowBackground ? " window-paper" : "") + "\""
+            + (label.clickHides ? "" : " data-keeps-open") + ">" + text(label.text) + "</div>";
     }
     return html + "</div></section>\n";
 }
@@ -209,21 +252,20 @@ std::string PageWriter::messageBox()
 
 std::string PageWriter::page(bool withEngine)
 {
-    for (int problem = 0; problem <= static_cast<int>(engine::Problem::ZeroDivisor); ++problem)
-        text(engine::ProblemText(static_cast<engine::Problem>(problem)));
     return head(withEngine) + "<body>" + mainWindow()
         + "<div id=\"reading\" class=\"unseen\" aria-live=\"polite\"></div>" + aboutWindow() + messageBox()
-        + "</body></html>\n";
+        + "<button id=\"update\" hidden>" + text(ui::browser::kUpdateReady) + "</button></body></html>\n";
 }
 
 std::string Manifest()
 {
     const std::string name(ui::product::kName);
     return "{\"name\":\"" + name + "\",\"short_name\":\"" + name
-        + "\",\"lang\":\"zh-CN\",\"start_url\":\".\",\"scope\":\".\",\"display\":\"standalone\","
+        + "\",\"id\":\"VelmoCalc\",\"lang\":\"zh-CN\",\"start_url\":\".\",\"scope\":\".\",\"display\":\"standalone\","
           "\"background_color\":\"#f0f0f0\",\"theme_color\":\"#f0f0f0\",\"icons\":["
-          "{\"src\":\"icon-256.png\",\"sizes\":\"256x256\",\"type\":\"image/png\",\"purpose\":\"any\"},"
-          "{\"src\":\"icon-32.png\",\"sizes\":\"32x32\",\"type\":\"image/png\"}]}\n";
+          "{\"src\":\"icon-192.png\",\"sizes\":\"192x192\",\"type\":\"image/png\",\"purpose\":\"any\"},"
+          "{\"src\":\"icon-512.png\",\"sizes\":\"512x512\",\"type\":\"image/png\",\"purpose\":\"any\"},"
+          "{\"src\":\"icon-maskable-512.png\",\"sizes\":\"512x512\",\"type\":\"image/png\",\"purpose\":\"maskable\"}]}\n";
 }
 
 void Write(const std::filesystem::path& path, const std::string& content)
@@ -244,6 +286,7 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(glyphs);
     PageWriter writer;
     Write(site / "index.html", writer.page(true));
+    Write(site / "layout.css", writer.styles());
     Write(site / "manifest.webmanifest", Manifest());
     Write(glyphs / "floor.html", PageWriter().page(false));
     Write(glyphs / "glyphs.txt", writer.glyphs());

@@ -1,7 +1,27 @@
 'use strict';
 // The browser's front end: the page velmo-web-page wrote from the description, bound to
 // ui::Calculator in WebAssembly. Control event -> here -> Calculator -> fields written back.
+const kVersion = '@PROJECT_VERSION@'; // this build's, written in by the build
+const kUpdateCheck = 60 * 60 * 1000; // milliseconds between an open window's looks for a new build
+
+// The service worker keeps the site for use offline. Once it has kept a newer build whole and
+// taken over, the page offers it; a window left open, an installed one, looks for one hourly.
+function keepUpToDate() {
+  if (!navigator.serviceWorker)
+    return;
+  const offer = document.getElementById('update');
+  const running = navigator.serviceWorker.controller;
+  navigator.serviceWorker.addEventListener('controllerchange', () => { offer.hidden = !running; });
+  offer.addEventListener('click', () => location.reload());
+  navigator.serviceWorker.register('sw.js')
+    .then((registration) => setInterval(() => registration.update(), kUpdateCheck));
+}
+
 VelmoEngine().then((engine) => {
+  // Never the script of one build with the page or engine of another (a half-finished upload).
+  const builds = [document.documentElement.dataset.version, kVersion, engine.version()];
+  if (new Set(builds).size !== 1)
+    throw new Error(`page, script and engine of different builds: ${builds}`);
   const byId = (id) => document.getElementById(id);
   const form1 = byId('Form1');
   const form2 = byId('Form2');
@@ -163,7 +183,7 @@ VelmoEngine().then((engine) => {
   });
   fit();
   firstField.focus();
-  navigator.serviceWorker?.register('sw.js');
+  keepUpToDate(); // after the page's own fetches, which the worker's then find in the browser's cache
   performance.mark('usable');
   document.body.dataset.ready = 'true';
 });
