@@ -5,13 +5,16 @@ const kVersion = '@PROJECT_VERSION@'; // this build's, written in by the build
 const kUpdateCheck = 60 * 60 * 1000; // milliseconds between an open window's looks for a new build
 
 // The service worker keeps the site for use offline. Once it has kept a newer build whole and
-// taken over, the page offers it; a window left open, an installed one, looks for one hourly.
+// taken over from the one that served this page, the page offers it; a window left open, an
+// installed one, looks for one hourly.
+const servedBy = navigator.serviceWorker?.controller;
 function keepUpToDate() {
   if (!navigator.serviceWorker)
     return;
   const offer = document.getElementById('update');
-  const running = navigator.serviceWorker.controller;
-  navigator.serviceWorker.addEventListener('controllerchange', () => { offer.hidden = !running; });
+  const offerNewer = () => { offer.hidden = !servedBy || navigator.serviceWorker.controller === servedBy; };
+  navigator.serviceWorker.addEventListener('controllerchange', offerNewer);
+  offerNewer();
   offer.addEventListener('click', () => location.reload());
   navigator.serviceWorker.register('sw.js')
     .then((registration) => setInterval(() => registration.update(), kUpdateCheck));
