@@ -1,6 +1,8 @@
 'use strict';
 // After one visit the calculator works with no network: the server stopped, a reload is served
-// by the service worker and works 1/2 × 2/3. Chromium finds the page installable.
+// by the service worker and works 1/2 × 2/3. The worker keeps exactly what the page uses, not
+// what else lies in the folder. Chromium finds the page installable, and each icon is the size
+// the manifest says.
 const { start, run } = require('./harness');
 
 run(async (check, resources) => {
@@ -9,7 +11,31 @@ run(async (check, resources) => {
   check(manifest.errors.length === 0 && manifest.data, `manifest: ${JSON.stringify(manifest.errors)}`);
   const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
   check(installabilityErrors.length === 0, `not installable: ${JSON.stringify(installabilityErrors)}`);
+  const icons = await page.evaluate(async (text) => Promise.all(JSON.parse(text).icons.map(async (icon) => {
+    const picture = await createImageBitmap(await (await fetch(icon.src)).blob());
+    return [icon.src, icon.sizes, `${picture.width}x${picture.height}`, icon.purpose ?? 'any'];
+  })), manifest.data);
+  for (const [src, claimed, size] of icons)
+    check(claimed === size, `${src} is ${size}, not ${claimed}`);
+  const offered = icons.map(([, claimed, , purpose]) => `${claimed} ${purpose}`);
+  check(['192x192 any', '512x512 any', '512x512 maskable'].every((icon) => offered.includes(icon)),
+    `icons for a phone's home screen: ${offered}`);
+
+  // What the page uses: what it fetched, About's picture once About is open, its icons, manifest.
+  await page.click('.menu:last-child > button');
+  await page.click('[data-command=about]');
+  await page.waitForFunction(() => document.querySelector('#Form2 img').complete);
+  await page.keyboard.press('Escape');
+  const used = await page.evaluate(() => [location.href, ...performance.getEntriesByType('resource').map((entry) => entry.name),
+    ...[...document.querySelectorAll('link[rel$=icon], link[rel=manifest]')].map((link) => link.href)]);
+  used.push(...icons.map(([src]) => new URL(src, server.url).href));
   await page.evaluate(() => navigator.serviceWorker.ready);
+  const kept = await page.evaluate(async () => {
+    const cache = await caches.open((await caches.keys())[0]);
+    return (await cache.keys()).map((request) => request.url);
+  });
+  const names = (urls) => [...new Set(urls.filter((url) => url.startsWith(server.url)))].sort().join(' ');
+  check(names(kept) === names(used), `the worker keeps ${names(kept)}; the page uses ${names(used)}`);
 
   await server.stop();
   await page.reload();

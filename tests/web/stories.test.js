@@ -77,6 +77,11 @@ run(async (check, resources) => {
   await browser.defaultBrowserContext().overridePermissions(server.url.slice(0, -1),
     ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
   const page = await open(browser, server.url);
+  // Each story is replayed on a fresh page, where anything its content policy refuses is noted.
+  await page.evaluateOnNewDocument(() => {
+    window.refused = [];
+    document.addEventListener('securitypolicyviolation', (event) => refused.push(event.violatedDirective));
+  });
   const cdp = await page.createCDPSession();
   const fresh = () => page.reload().then(() => page.waitForFunction(() => document.body.dataset.ready === 'true'));
 
@@ -97,6 +102,7 @@ run(async (check, resources) => {
     is('messages', messages.join('|'), story.messages);
     is('fields', (await fieldTexts(page)).join(), story.fields);
     is('focus', seen.focus, story.focus);
+    is('content policy refusals', (await page.evaluate(() => refused)).join(), '');
     is('t10 tooltip', seen.tooltips.at(-1), story.tooltip);
     for (const [i, tooltip] of seen.tooltips.entries()) {
       check(story.tooltip ? tooltip.endsWith(story.tooltip) : tooltip === '', `${story.name}: tooltip ${i} ${tooltip}`);
