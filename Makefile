@@ -46,6 +46,7 @@ test-web: web
 # The site's gzipped size, its start against a floor page, and one "＝" (docs/performance.md).
 bench-web: test-web
 	@NODE_PATH=build-web/node/node_modules node bench/web-start.js build-web/site build-web/ui/web/made/floor.html
+	@NODE_PATH=build-web/node/node_modules node bench/web-transfer.js build-web/site
 
 # A longer random walk on any seed, against the model (tests/support/Walk.h): on the Qt window
 # offscreen, or on the Windows program under wine.

@@ -19,6 +19,8 @@ namespace {
 
 const QColor kInk(0x2e, 0x6d, 0xb4);
 const QColor kPaper(0xfb, 0xfa, 0xf4);
+// Qt's quality for its writers: for PNG the strongest compression (the same pixels, fewer bytes).
+constexpr int kSmallest = 0;
 
 QImage Canvas(int width, int height)
 {
@@ -113,7 +115,7 @@ QImage AboutPicture()
 bool Save(const QImage& image, const QDir& folder, const char* name, const char* format)
 {
     const QString path = folder.filePath(QString::fromLatin1(name));
-    if (!image.save(path, format)) {
+    if (!image.save(path, format, kSmallest)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
