@@ -174,6 +174,7 @@ int main(int argc, char* argv[])
     }
     // What phones and tablets ask of an installed site: the home-screen icons and Apple's.
     saved = saved && Save(Icon(180), folder, "icon-180.png", "PNG") && Save(Icon(192), folder, "icon-192.png", "PNG")
-        && Save(Icon(512), folder, "icon-512.png", "PNG") && Save(MaskableIcon(512), folder, "icon-maskable-512.png", "PNG");
+        && Save(Icon(512), folder, "icon-512.png", "PNG")
+        && Save(MaskableIcon(512), folder, "icon-maskable-512.png", "PNG");
     return saved ? 0 : 1;
 }

@@ -63,60 +63,9 @@ std::string Size(const ui::TwipsRect& rect)
         + "px;height:" + std::to_string(ui::ToPixels(rect.height)) + "px";
 }
 
-class PageWriter {
-public:
-    std::string page(bool withEngine);
-    std::string styles();
-    const std::string& glyphs() const { return glyphs_; }
-    const std::string& boldGlyphs() const { return boldGlyphs_; }
-
-private:
-    std::string faceText(std::string_view shown, bool bold);
-    std::string head(bool withEngine);
-    std::string control(const ui::Control& control, std::string_view element, std::string_view attributes);
-    std::string mainWindow();
-    std::string menus();
-    std::string aboutWindow();
-    std::string messageBox();
-
-    std::string glyphs_{kFieldCharacters};
-    std::string boldGlyphs_;
-};
-
-std::string text(std::string_view shown)
-{
-    return Escaped(shown);
-}
-
-// Text a control shows in the shipped face, escaped, its characters noted for the font subset.
-std::string PageWriter::faceText(std::string_view shown, bool bold)
-{
-    (bold ? boldGlyphs_ : glyphs_) += shown;
-    return Escaped(shown);
-}
-
-// The version is on the page so that page.js can tell it was loaded with its own engine.
-std::string PageWriter::head(bool withEngine)
-{
-    std::string head = "<!DOCTYPE html>\n<html lang=\"zh-CN\" data-version=\"" + std::string(ui::product::kVersion)
-        + "\"><head><meta charset=\"utf-8\"><meta http-equiv=\"Content-Security-Policy\" content=\""
-        + std::string(kContentPolicy)
-        + "\"><meta name=\"viewport\" content=\"width=device-width,initial-scale=1\"><title>" + text(main_window::kCaption)
-        + "</title><link rel=\"icon\" href=\"icon-32.png\"><link rel=\"apple-touch-icon\" href=\"icon-180.png\">"
-          // Drawn in the shipped face from the first paint: the fonts are fetched with the page.
-          "<link rel=\"preload\" href=\"serif.woff2\" as=\"font\" type=\"font/woff2\" crossorigin>"
-          "<link rel=\"preload\" href=\"serif-bold.woff2\" as=\"font\" type=\"font/woff2\" crossorigin>"
-          "<link rel=\"stylesheet\" href=\"page.css\"><link rel=\"stylesheet\" href=\"layout.css\">";
-    if (withEngine)
-        head += "<link rel=\"manifest\" href=\"manifest.webmanifest\"><meta name=\"theme-color\" content=\"#f0f0f0\">"
-                "<link rel=\"preload\" href=\"velmo.wasm\" as=\"fetch\" crossorigin>" // fetched with the scripts
-                "<script src=\"velmo.js\" defer></script><script src=\"page.js\" defer></script>";
-    return head + "</head>\n";
-}
-
 // Where every control sits and its font, the shipped face, and what the installed window leaves
 // out: the stylesheet the page would otherwise carry inline, which its content policy forbids.
-std::string PageWriter::styles()
+std::string Stylesheet()
 {
     std::string families;
     for (const std::string_view family : main_window::kFontFamilies)
@@ -129,8 +78,7 @@ std::string PageWriter::styles()
     css << ".face{font-family:" << families << "}\n";
     // The installed window's title bar already shows the caption.
     css << "@media (display-mode:standalone){#Form1>.caption{display:none}}\n";
-    css << "#Form1 #" << main_window::kPictureName << "{" << Size(main_window::kPicture)
-        << "}\n";
+    css << "#Form1 #" << main_window::kPictureName << "{" << Size(main_window::kPicture) << "}\n";
     const auto place = [&css](const ui::Control& control) {
         css << "#Form1 #" << control.name << "{" << Box(control.rect) << ";font-size:" << Number(control.font.points)
             << "pt" << (control.font.bold ? ";font-weight:700" : "") << "}\n";
@@ -152,12 +100,59 @@ std::string PageWriter::styles()
     return css.str();
 }
 
+class PageWriter {
+public:
+    std::string page(bool withEngine);
+    const std::string& glyphs() const { return glyphs_; }
+    const std::string& boldGlyphs() const { return boldGlyphs_; }
+
+private:
+    static std::string text(std::string_view shown) { return Escaped(shown); }
+    std::string faceText(std::string_view shown, bool bold);
+    std::string head(bool withEngine);
+    std::string control(const ui::Control& control, std::string_view element, std::string_view attributes);
+    std::string mainWindow();
+    std::string menus();
+    std::string aboutWindow();
+    std::string messageBox();
+
+    std::string glyphs_{kFieldCharacters};
+    std::string boldGlyphs_;
+};
+
+// Text a control shows in the shipped face, escaped, its characters noted for the font subset.
+std::string PageWriter::faceText(std::string_view shown, bool bold)
+{
+    (bold ? boldGlyphs_ : glyphs_) += shown;
+    return Escaped(shown);
+}
+
+// The version is on the page so that page.js can tell it was loaded with its own engine.
+std::string PageWriter::head(bool withEngine)
+{
+    std::string head = "<!DOCTYPE html>\n<html lang=\"zh-CN\" data-version=\"" + std::string(ui::product::kVersion)
+        + "\"><head><meta charset=\"utf-8\"><meta http-equiv=\"Content-Security-Policy\" content=\""
+        + std::string(kContentPolicy)
+        + "\"><meta name=\"viewport\" content=\"width=device-width,initial-scale=1\"><title>"
+        + text(main_window::kCaption)
+        + "</title><link rel=\"icon\" href=\"icon-32.png\"><link rel=\"apple-touch-icon\" href=\"icon-180.png\">"
+          // Drawn in the shipped face from the first paint: the fonts are fetched with the page.
+          "<link rel=\"preload\" href=\"serif.woff2\" as=\"font\" type=\"font/woff2\" crossorigin>"
+          "<link rel=\"preload\" href=\"serif-bold.woff2\" as=\"font\" type=\"font/woff2\" crossorigin>"
+          "<link rel=\"stylesheet\" href=\"page.css\"><link rel=\"stylesheet\" href=\"layout.css\">";
+    if (withEngine)
+        head += "<link rel=\"manifest\" href=\"manifest.webmanifest\"><meta name=\"theme-color\" content=\"#f0f0f0\">"
+                "<link rel=\"preload\" href=\"velmo.wasm\" as=\"fetch\" crossorigin>" // fetched with the scripts
+                "<script src=\"velmo.js\" defer></script><script src=\"page.js\" defer></script>";
+    return head + "</head>\n";
+}
+
 std::string PageWriter::control(const ui::Control& control, std::string_view element, std::string_view attributes)
 {
     std::ostringstream html;
     const int tabIndex = control.tabStop ? control.tabIndex + 1 : -1; // HTML counts from 1
-    html << "<" << element << " id=\"" << control.name << "\" class=\"face\" tabindex=\"" << tabIndex << "\" aria-label=\"" << text(control.accessibleName) << "\" " << attributes
-         << ">";
+    html << "<" << element << " id=\"" << control.name << "\" class=\"face\" tabindex=\"" << tabIndex
+         << "\" aria-label=\"" << text(control.accessibleName) << "\" " << attributes << ">";
     return html.str();
 }
 
@@ -182,8 +177,7 @@ std::string PageWriter::mainWindow()
     }
     html += control(main_window::kEquals, "button", "data-command=\"evaluate\"")
         + faceText(main_window::kEquals.caption, main_window::kEquals.font.bold) + "</button>";
-    html
-        += control(main_window::kNew, "button", "data-command=\"new\"")
+    html += control(main_window::kNew, "button", "data-command=\"new\"")
         + faceText(main_window::kNew.caption, main_window::kNew.font.bold) + "</button>";
     for (std::size_t i = 1; i <= main_window::kFractionBars.size(); ++i)
         html += "<div class=\"bar\" id=\"bar" + std::to_string(i) + "\"></div>";
@@ -265,7 +259,8 @@ std::string Manifest()
           "\"background_color\":\"#f0f0f0\",\"theme_color\":\"#f0f0f0\",\"icons\":["
           "{\"src\":\"icon-192.png\",\"sizes\":\"192x192\",\"type\":\"image/png\",\"purpose\":\"any\"},"
           "{\"src\":\"icon-512.png\",\"sizes\":\"512x512\",\"type\":\"image/png\",\"purpose\":\"any\"},"
-          "{\"src\":\"icon-maskable-512.png\",\"sizes\":\"512x512\",\"type\":\"image/png\",\"purpose\":\"maskable\"}]}\n";
+          "{\"src\":\"icon-maskable-512.png\",\"sizes\":\"512x512\",\"type\":\"image/"
+          "png\",\"purpose\":\"maskable\"}]}\n";
 }
 
 void Write(const std::filesystem::path& path, const std::string& content)
@@ -286,7 +281,7 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(glyphs);
     PageWriter writer;
     Write(site / "index.html", writer.page(true));
-    Write(site / "layout.css", writer.styles());
+    Write(site / "layout.css", Stylesheet());
     Write(site / "manifest.webmanifest", Manifest());
     Write(glyphs / "floor.html", PageWriter().page(false));
     Write(glyphs / "glyphs.txt", writer.glyphs());
