@@ -61,6 +61,24 @@ const settle = (page, afterLooking) => page.evaluate(async (looking) => {
     await new Promise((changed) => worker.addEventListener('statechange', changed, { once: true }));
 }, afterLooking);
 
+// A newcomer, in a profile of its own with no worker yet: the build the page runs, or its refusal
+// to run a mix.
+async function newcomer(browser, url) {
+  const context = await browser.createBrowserContext();
+  try {
+    const page = await context.newPage();
+    const refused = new Promise((resolve) => page.on('pageerror', (error) => resolve(error.message)));
+    await page.goto(url);
+    const outcome = await Promise.race([refused, ready(page)]);
+    if (typeof outcome === 'string')
+      return outcome.includes('different builds') ? 'refused' : outcome;
+    const parts = new Set(Object.values(await running(page)));
+    return parts.size === 1 ? [...parts][0] : `a mix: ${[...parts]}`;
+  } finally {
+    await context.close();
+  }
+}
+
 run(async (check, resources) => {
   resources.push(() => fs.rmSync(published, { recursive: true }));
   publish(v1Site);
@@ -73,17 +91,22 @@ run(async (check, resources) => {
   const page = await browser.newPage();
 
   // Each step: what is published (or the server stopped), how the user comes back to the page,
-  // which build then runs, and which builds are kept.
+  // which build then runs, which builds are kept, and what a newcomer gets then.
   const steps = [
-    ['first visit', () => {}, () => page.goto(server.url), v1, [v1]],
-    ['half-finished upload: v2 but its engine', () => publish(v2Site, ['velmo.wasm']), () => page.reload(), v1, [v1]],
-    ['upload complete: reload', () => publish(v2Site), () => page.reload(), v1, [v2]],
+    ['first visit', () => {}, () => page.goto(server.url), v1, [v1], v1],
+    ['half-finished upload: v2 but its engine', () => publish(v2Site, ['velmo.wasm']), () => page.reload(), v1, [v1],
+      'refused'],
+    ['upload complete: reload', () => publish(v2Site), () => page.reload(), v1, [v2], v2],
     ['the page offers v2, clicked', () => {}, () => Promise.all([page.waitForNavigation(), page.click('#update')]),
       v2, [v2]],
     ['offline', () => server.stop(), () => page.reload(), v2, [v2]],
   ];
-  for (const [step, change, visit, build, builds] of steps) {
+  for (const [step, change, visit, build, builds, newcomerGets] of steps) {
     await change();
+    if (newcomerGets) {
+      const got = await newcomer(browser, server.url);
+      check(got === newcomerGets, `${step}: a newcomer got ${got}, not ${newcomerGets}`);
+    }
     await visit();
     await ready(page);
     const parts = await running(page);
