@@ -22,9 +22,14 @@ function keepUpToDate() {
 
 VelmoEngine().then((engine) => {
   // Never the script of one build with the page or engine of another (a half-finished upload).
+  // Served by the worker, which keeps builds whole, the page mixes them only when a new build
+  // took over while it loaded: that one is loaded whole.
   const builds = [document.documentElement.dataset.version, kVersion, engine.version()];
-  if (new Set(builds).size !== 1)
+  if (new Set(builds).size !== 1) {
+    if (navigator.serviceWorker?.controller)
+      location.reload();
     throw new Error(`page, script and engine of different builds: ${builds}`);
+  }
   const byId = (id) => document.getElementById(id);
   const form1 = byId('Form1');
   const form2 = byId('Form2');
