@@ -17,5 +17,9 @@ options.name_IDs = ["*"]  # keeps the copyright and licence notices
 cutter = subset.Subsetter(options)
 cutter.populate(text=wanted)
 cutter.subset(font)
+# A character the face lacks would be drawn in another font, beside the face's own.
+missing = sorted({c for c in wanted if c.isprintable()} - {chr(code) for code in font.getBestCmap()})
+if missing:
+    sys.exit(f"{family} has no {''.join(missing)!r}")
 font.flavor = "woff2"
 font.save(output)
