@@ -22,4 +22,5 @@ missing = sorted({c for c in wanted if c.isprintable()} - {chr(code) for code in
 if missing:
     sys.exit(f"{family} has no {''.join(missing)!r}")
 font.flavor = "woff2"
+font.recalcTimestamp = False  # the same characters give the same file, and the site the same build
 font.save(output)
