@@ -17,7 +17,7 @@ function keepUpToDate() {
   offerNewer();
   offer.addEventListener('click', () => location.reload());
   navigator.serviceWorker.register('sw.js')
-    .then((registration) => setInterval(() => registration.update(), kUpdateCheck));
+    .then((registration) => setInterval(() => registration.update().catch(() => {}), kUpdateCheck)); // offline: next time
 }
 
 VelmoEngine().then((engine) => {
