@@ -14,7 +14,7 @@ run(async (check, resources) => {
   // What the page uses: what it fetched, About's picture once About is open, its icon, manifest.
   await page.click('.menu:last-child > button');
   await page.click('[data-command=about]');
-  await page.waitForFunction(() => document.querySelector('#Form2 img').complete);
+  await page.waitForFunction(() => document.querySelector('#Form2 img').naturalWidth > 0);
   await page.keyboard.press('Escape');
   const used = await page.evaluate(() => [location.href, ...performance.getEntriesByType('resource').map((entry) => entry.name),
     ...[...document.querySelectorAll('link[rel=icon], link[rel=manifest]')].map((link) => link.href)]);
