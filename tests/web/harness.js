@@ -62,6 +62,10 @@ async function open(browser, url) {
   return page;
 }
 
+// t(1)..t(10), in the engine's order (the page writes them in tab order).
+const fieldTexts = (page) => page.$$eval('[data-field]', (all) => all.sort((a, b) => a.dataset.field - b.dataset.field)
+  .slice(1).map((field) => field.value));
+
 // Runs `body(check)`; each failed check is printed and makes the test fail; the server and
 // the browser end either way.
 // The site served, a browser of a desktop's size and the page open in it, each ended with the test.
@@ -96,4 +100,4 @@ async function run(body) {
   process.exit(failures.length ? 1 : 0);
 }
 
-module.exports = { table, serve, launch, open, start, run };
+module.exports = { table, serve, launch, open, start, run, fieldTexts };

@@ -1,7 +1,7 @@
 'use strict';
 // After one visit the calculator works with no network: the server stopped, a reload is served
 // by the service worker and works 1/2 × 2/3. Chromium finds the page installable.
-const { start, run } = require('./harness');
+const { start, run, fieldTexts } = require('./harness');
 
 run(async (check, resources) => {
   const { server, page, cdp } = await start(resources);
@@ -20,7 +20,7 @@ run(async (check, resources) => {
   }
   await page.click('#js3');
   await page.click('#dy');
-  const fields = await page.$$eval('[data-field]', (all) => all.slice(1).map((field) => field.value));
+  const fields = await fieldTexts(page);
   check(fields.join() === '0,2,1,0,3,2,0,3,1,0.333333333333333', `offline, 1/2 × 2/3 gives ${fields}`);
   const fonts = await page.evaluate(() => document.fonts.ready.then((set) => [...set].map((face) => face.status)));
   check(fonts.length > 0 && fonts.every((status) => status !== 'error'), `offline fonts: ${fonts}`);

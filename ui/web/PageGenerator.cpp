@@ -4,15 +4,19 @@
 // characters the page draws in each weight, and floor.html, the page without the engine that
 // its start is measured against.
 #include "AboutWindow.h"
+#include "BrowserTexts.h"
 #include "MainWindow.h"
 #include "Problem.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -70,6 +74,7 @@ private:
     std::string head(bool withEngine);
     std::string control(const ui::Control& control, std::string_view element, std::string_view attributes);
     std::string mainWindow();
+    std::string notices();
     std::string menus();
     std::string aboutWindow();
     std::string messageBox();
@@ -101,19 +106,23 @@ std::string PageWriter::head(bool withEngine)
         + "\";font-weight:700;src:url(serif-bold.woff2) format(\"woff2\")}.face{font-family:" + families + "}</style>";
     if (withEngine)
         head += "<link rel=\"manifest\" href=\"manifest.webmanifest\"><meta name=\"theme-color\" content=\"#f0f0f0\">"
-                "<link rel=\"preload\" href=\"velmo.wasm\" as=\"fetch\" crossorigin>" // fetched with the scripts
-                "<script src=\"velmo.js\" defer></script><script src=\"page.js\" defer></script>";
+                "<link rel=\"preload\" href=\"velmo.wasm\" as=\"fetch\" crossorigin>"; // fetched with the scripts
+    // page.js first: it binds the window and scales it before the first paint, while the engine loads.
+    head += "<script src=\"page.js\" defer blocking=\"render\"></script>";
+    if (withEngine)
+        head += "<script src=\"velmo.js\" defer></script>";
     return head + "</head>\n";
 }
 
 std::string PageWriter::control(const ui::Control& control, std::string_view element, std::string_view attributes)
 {
     std::ostringstream html;
-    const int tabIndex = control.tabStop ? control.tabIndex + 1 : -1; // HTML counts from 1
+    // Written in tab order, so Tab and a screen reader agree; a control that is no tab stop is
+    // out of both, though scripts still reach it.
+    const std::string_view unreachable = control.tabStop ? "" : " tabindex=\"-1\" aria-hidden=\"true\"";
     html << "<" << element << " id=\"" << control.name << "\" class=\"face\" style=\"" << Box(control.rect)
          << ";font-size:" << Number(control.font.points) << "pt" << (control.font.bold ? ";font-weight:700" : "")
-         << "\" tabindex=\"" << tabIndex << "\" aria-label=\"" << text(control.accessibleName) << "\" " << attributes
-         << ">";
+         << "\"" << unreachable << " aria-label=\"" << text(control.accessibleName) << "\" " << attributes << ">";
     return html.str();
 }
 
@@ -123,6 +132,7 @@ std::string PageWriter::mainWindow()
         + "\"><div class=\"caption\"><img src=\"icon-32.png\" alt=\"\">" + text(main_window::kCaption) + "</div>"
         + menus() + "<div id=\"" + std::string(main_window::kPictureName) + "\" class=\"picture\" style=\""
         + Size(main_window::kPicture) + "\">";
+    std::vector<std::pair<int, std::string>> controls; // by tab index
     for (int i = 0; i < engine::field::kCount; ++i) {
         const ui::Control& field = main_window::kFields[static_cast<std::size_t>(i)];
         std::string attributes = "data-field=\"" + std::to_string(i) + "\" inputmode=\"numeric\" autocomplete=\"off\"";
@@ -130,20 +140,34 @@ std::string PageWriter::mainWindow()
             attributes += " readonly aria-describedby=\"reading\"";
         if (i == engine::field::kWholeA)
             attributes += " autofocus";
-        html += control(field, "input", attributes);
+        controls.emplace_back(field.tabIndex, control(field, "input", attributes));
     }
     for (std::size_t i = 0; i < main_window::kOperatorButtons.size(); ++i) {
         const ui::Control& button = main_window::kOperatorButtons[i];
-        html += control(button, "button", "data-operation=\"" + std::to_string(i) + "\"")
-            + text(button.caption, button.font.bold) + "</button>";
+        controls.emplace_back(button.tabIndex, control(button, "button", "data-operation=\"" + std::to_string(i) + "\"")
+                + text(button.caption, button.font.bold) + "</button>");
     }
-    html += control(main_window::kEquals, "button", "data-command=\"evaluate\"")
-        + text(main_window::kEquals.caption, main_window::kEquals.font.bold) + "</button>";
-    html
-        += control(main_window::kNew, "button", "data-command=\"new\"") + text(main_window::kNew.caption) + "</button>";
+    controls.emplace_back(main_window::kEquals.tabIndex,
+        control(main_window::kEquals, "button", "data-command=\"evaluate\"")
+            + text(main_window::kEquals.caption, main_window::kEquals.font.bold) + "</button>");
+    controls.emplace_back(main_window::kNew.tabIndex,
+        control(main_window::kNew, "button", "data-command=\"new\"") + text(main_window::kNew.caption) + "</button>");
+    std::ranges::stable_sort(controls, {}, &std::pair<int, std::string>::first);
+    for (const auto& [tabIndex, written] : controls)
+        html += written;
     for (const ui::TwipsLine& bar : main_window::kFractionBars)
         html += "<div class=\"bar\" style=\"" + Box({bar.x1, bar.y1, bar.x2 - bar.x1, 0}) + "\"></div>";
-    return html + "</div></main>\n";
+    return html + notices() + "</div></main>\n";
+}
+
+// What the window says in place of the calculator: while the engine loads, and where it cannot
+// run. The second shows unless page.js runs and hides it, so a browser that cannot read the
+// script is told too.
+std::string PageWriter::notices()
+{
+    return "<div id=\"loading\" class=\"notice face\" role=\"status\" hidden>" + text(ui::browser::kLoading)
+        + "</div><div id=\"cannot-run\" class=\"notice cannot-run face\" role=\"alert\"><p>"
+        + text(ui::browser::kCannotRun) + "</p><p>" + text(ui::browser::kWhatToTry) + "</p></div>";
 }
 
 std::string PageWriter::menus()
@@ -158,17 +182,19 @@ std::string PageWriter::menus()
         return "";
     };
     std::ostringstream html;
-    html << "<div class=\"menubar\" role=\"menubar\">";
+    // Plain buttons that show and hide their items: no menu roles, whose arrow keys the page lacks.
+    html << "<div class=\"menubar\">";
     for (const ui::Menu& menu : main_window::kMenus) {
         html << "<div class=\"menu\"><button id=\"" << menu.name
-             << "\" role=\"menuitem\" aria-haspopup=\"menu\" aria-expanded=\"false\">" << text(menu.caption)
-             << "</button><div role=\"menu\" class=\"items\" aria-label=\"" << text(menu.caption) << "\" hidden>";
+             << "\" aria-expanded=\"false\" aria-controls=\"" << menu.name << "-items\">" << text(menu.caption)
+             << "</button><div id=\"" << menu.name << "-items\" class=\"items\" role=\"group\" aria-label=\""
+             << text(menu.caption) << "\" hidden>";
         for (const ui::MenuItem& item : menu.items) {
             if (item.isSeparator()) {
                 html << "<hr id=\"" << item.name << "\" role=\"separator\">";
                 continue;
             }
-            html << "<button id=\"" << item.name << "\" role=\"menuitem\" aria-label=\"" << text(item.caption)
+            html << "<button id=\"" << item.name << "\" aria-label=\"" << text(item.caption)
                  << "\" data-command=\"" << kCommandNames(item.command) << "\"";
             std::string shortcut;
             if (item.ctrlShortcut) {
@@ -186,7 +212,7 @@ std::string PageWriter::menus()
 
 std::string PageWriter::aboutWindow()
 {
-    std::string html = "<section id=\"Form2\" class=\"window about\" role=\"dialog\" aria-label=\""
+    std::string html = "<section id=\"Form2\" class=\"window about\" role=\"dialog\" tabindex=\"-1\" aria-label=\""
         + text(about_window::kCaption) + "\" hidden><div class=\"caption\">" + text(about_window::kCaption)
         + "</div><div class=\"client\" style=\"" + Size(about_window::kClientArea) + "\"><img id=\""
         + std::string(about_window::kPictureName) + "\" src=\"about.bmp\" alt=\"\" style=\""
@@ -212,7 +238,8 @@ std::string PageWriter::page(bool withEngine)
     for (int problem = 0; problem <= static_cast<int>(engine::Problem::ZeroDivisor); ++problem)
         text(engine::ProblemText(static_cast<engine::Problem>(problem)));
     return head(withEngine) + "<body>" + mainWindow()
-        + "<div id=\"reading\" class=\"unseen\" aria-live=\"polite\"></div>" + aboutWindow() + messageBox()
+        + "<div id=\"reading\" class=\"unseen\" aria-live=\"polite\"></div><div id=\"bubble\" role=\"tooltip\" hidden></div>"
+        + aboutWindow() + messageBox()
         + "</body></html>\n";
 }
 
