@@ -107,16 +107,19 @@
   }
 
   // A result field's tooltip, which touch screens and the keyboard never show, in a bubble beside
-  // it while it has the focus or was tapped.
+  // it while it has the focus or was tapped: at the window's scale, as far as the screen allows.
   const showBubble = (field) => {
     bubble.textContent = field.title;
     bubble.hidden = !field.title;
-    const box = field.getBoundingClientRect();
     const screenWidth = document.documentElement.clientWidth;
-    const { offsetWidth: width, offsetHeight: height } = bubble;
+    bubble.style.zoom = 1;
+    const zoom = Math.min(Number(form1.style.zoom), screenWidth / bubble.offsetWidth);
+    bubble.style.zoom = zoom;
+    const box = field.getBoundingClientRect();
+    const { width, height } = bubble.getBoundingClientRect();
     const below = box.bottom + height <= innerHeight || box.top < height;
-    bubble.style.left = `${Math.max(0, Math.min(box.left, screenWidth - width)) + scrollX}px`;
-    bubble.style.top = `${(below ? box.bottom : box.top - height) + scrollY}px`;
+    bubble.style.left = `${(Math.max(0, Math.min(box.left, screenWidth - width)) + scrollX) / zoom}px`; // zoomed too
+    bubble.style.top = `${((below ? box.bottom : box.top - height) + scrollY) / zoom}px`;
   };
   const hideBubble = () => { bubble.hidden = true; };
   for (const field of results) {
