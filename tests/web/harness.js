@@ -22,10 +22,10 @@ if (!fs.existsSync(chromium)) {
 
 const table = (...args) => JSON.parse(execFileSync(tables, args, { encoding: 'utf8', maxBuffer: 1 << 26 }));
 
-// Serves `site` until stop(), which ends the server by its id and waits until it has gone.
-function serve() {
+// Serves `directory` until stop(), which ends the server by its id and waits until it has gone.
+function serve(directory = site) {
   return new Promise((resolve, reject) => {
-    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', site],
+    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', directory],
       { stdio: ['ignore', 'pipe', 'ignore'] });
     server.on('error', reject);
     server.stdout.on('data', (data) => {
