@@ -17,7 +17,7 @@ const { execFileSync } = require('node:child_process');
 const { serve, launch, open, run } = require('../tests/web/harness');
 
 const [site, floor] = process.argv.slice(2);
-const kRounds = 7;
+const kRounds = 11;
 const kLighthouseRuns = 3;
 const kSlowNetwork = { offline: false, latency: 150, downloadThroughput: 1.6e6 / 8, uploadThroughput: 0.75e6 / 8 };
 const kConditions = [

@@ -105,12 +105,11 @@ std::string PageWriter::head(bool withEngine)
         + std::string(kShippedFamily)
         + "\";font-weight:700;src:url(serif-bold.woff2) format(\"woff2\")}.face{font-family:" + families + "}</style>";
     if (withEngine)
-        head += "<link rel=\"manifest\" href=\"manifest.webmanifest\"><meta name=\"theme-color\" content=\"#f0f0f0\">"
-                "<link rel=\"preload\" href=\"velmo.wasm\" as=\"fetch\" crossorigin>"; // fetched with the scripts
-    // page.js first: it binds the window and scales it before the first paint, while the engine loads.
-    head += "<script src=\"page.js\" defer blocking=\"render\"></script>";
-    if (withEngine)
-        head += "<script src=\"velmo.js\" defer></script>";
+        head += "<link rel=\"manifest\" href=\"manifest.webmanifest\"><meta name=\"theme-color\" content=\"#f0f0f0\">";
+    // page.js binds the window and scales it before the first paint; then it loads the engine it
+    // is given, which so takes nothing from the window's own files.
+    head += std::string("<script src=\"page.js\" defer blocking=\"render\"")
+        + (withEngine ? " data-engine=\"velmo.js\"" : "") + "></script>";
     return head + "</head>\n";
 }
 

@@ -2,9 +2,10 @@
 // The browser's front end: the page velmo-web-page wrote from the description, bound to
 // ui::Calculator in WebAssembly. Control event -> here -> Calculator -> fields written back.
 // It runs as soon as the page is parsed, before the first paint: the window takes input and is
-// scaled at once, while velmo.js (the next script) and velmo.wasm load. It is written for the
-// browsers the README names: nothing newer than their JavaScript.
+// scaled at once; then it loads the engine its script element names (velmo.js and its .wasm).
+// It is written for the browsers the README names: nothing newer than their JavaScript.
 (() => {
+  const engineScript = document.currentScript.dataset.engine;
   const byId = (id) => document.getElementById(id);
   const form1 = byId('Form1');
   const form2 = byId('Form2');
@@ -289,10 +290,14 @@
     navigator.serviceWorker?.register('sw.js');
     document.body.dataset.ready = 'true';
   };
-  // velmo.js runs after this script; the page is complete when it has, or has failed to load.
-  document.addEventListener('DOMContentLoaded', () => {
-    if (typeof WebAssembly !== 'object' || typeof VelmoEngine !== 'function' || typeof dialog.showModal !== 'function')
-      return cannot();
-    return VelmoEngine({ onAbort: cannot }).then(start, cannot);
-  });
+  if (typeof WebAssembly !== 'object' || typeof dialog.showModal !== 'function' || !engineScript)
+    return cannot();
+  const script = Object.assign(document.createElement('script'), { src: engineScript });
+  script.addEventListener('load', () => (typeof VelmoEngine === 'function'
+    ? VelmoEngine({ onAbort: cannot }).then(start, cannot) : cannot()));
+  script.addEventListener('error', cannot);
+  const wasm = Object.assign(document.createElement('link'), // fetched beside the script
+    { rel: 'preload', as: 'fetch', crossOrigin: 'anonymous', href: engineScript.replace(/\.js$/, '.wasm') });
+  document.head.append(wasm, script);
+  return undefined;
 })();
