@@ -116,6 +116,25 @@ async function checkAbout(page, check, what, besideOnRight) {
   await page.keyboard.press('Escape');
 }
 
+// A touch keyboard taking the lower half of the screen leaves the window as it is, the field
+// typed into scrolled into view.
+async function checkTouchKeyboard(page, check, what, options) {
+  const { width, height } = page.viewport();
+  const before = await windowBox(page);
+  const field = await (await page.$('#t5')).boundingBox();
+  await page.touchscreen.tap(field.x + field.width / 2, field.y + field.height / 2);
+  await page.setViewport({ ...options, width, height: height / 2 });
+  await page.waitForFunction((shown) => innerHeight === shown, {}, height / 2);
+  await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(resolve))); // after the resize steps
+  const after = await windowBox(page);
+  const typed = await (await page.$('#t5')).boundingBox();
+  check(near(after.width, before.width) && typed.y >= 0 && typed.y + typed.height <= height / 2 + 1,
+    `${what}: with a touch keyboard the window ${JSON.stringify(after)}, t(5) at ${JSON.stringify(typed)}`);
+  await page.setViewport({ ...options, width, height });
+  await page.waitForFunction((shown) => innerHeight === shown, {}, height);
+  await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(resolve)));
+}
+
 // The window at its own size, at the scale shown: the described picture against the one drawn.
 async function windowBox(page) {
   const form = await box(page, '#Form1'), picture = await box(page, '#Picture1');
@@ -158,6 +177,8 @@ run(async (check, resources) => {
     }));
     check(shifted === 0, `${what}: the window moved after its first paint (layout shift ${shifted})`);
     await checkWindow(page, check, what);
+    if (touch)
+      await checkTouchKeyboard(page, check, what, options);
     await checkAbout(page, check, what, beside);
     if (what === 'desktop') {
       // Browser zoom at 200%: the same screen, twice the device pixels to a CSS pixel; the

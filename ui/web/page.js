@@ -246,15 +246,15 @@
   // A touch keyboard opening leaves the window as it is; the focused field is scrolled into view.
   let screenWidth = innerWidth, screenHeight = innerHeight;
   addEventListener('resize', () => {
-    const keyboard = innerWidth === screenWidth && innerHeight < screenHeight && document.activeElement.matches('input');
+    const keyboard = touchTyping && innerWidth === screenWidth && innerHeight < screenHeight
+      && document.activeElement.matches('input');
     screenWidth = innerWidth;
     if (keyboard)
-      return document.activeElement.scrollIntoView({ block: 'nearest' });
+      return; // the visual viewport's handler shows the field
     screenHeight = innerHeight;
     fit();
     if (!form2.hidden)
       placeAbout();
-    return undefined;
   });
   if (window.visualViewport)
     visualViewport.addEventListener('resize', () => document.activeElement.matches('input')
