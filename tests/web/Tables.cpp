@@ -105,8 +105,8 @@ void PrintLayout()
                                 << ",\"rect\":" << Rect(label.rect) << ",\"clickHides\":" << label.clickHides << "}";
                         })
               << "]},\"title\":" << Quoted(ui::product::kName) << ",\"button\":" << Quoted(main_window::kMessageButton)
-              << ",\"loading\":" << Quoted(ui::browser::kLoading) << ",\"cannotRun\":" << Quoted(ui::browser::kCannotRun)
-              << "}\n";
+              << ",\"loading\":" << Quoted(ui::browser::kLoading)
+              << ",\"cannotRun\":" << Quoted(ui::browser::kCannotRun) << "}\n";
 }
 
 // One line each: the six operand texts, the operator button chosen (-1 for none), and what the

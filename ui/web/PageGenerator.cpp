@@ -143,14 +143,16 @@ std::string PageWriter::mainWindow()
     }
     for (std::size_t i = 0; i < main_window::kOperatorButtons.size(); ++i) {
         const ui::Control& button = main_window::kOperatorButtons[i];
-        controls.emplace_back(button.tabIndex, control(button, "button", "data-operation=\"" + std::to_string(i) + "\"")
-                + text(button.caption, button.font.bold) + "</button>");
+        controls.emplace_back(button.tabIndex,
+                              control(button, "button", "data-operation=\"" + std::to_string(i) + "\"")
+                                  + text(button.caption, button.font.bold) + "</button>");
     }
     controls.emplace_back(main_window::kEquals.tabIndex,
-        control(main_window::kEquals, "button", "data-command=\"evaluate\"")
-            + text(main_window::kEquals.caption, main_window::kEquals.font.bold) + "</button>");
+                          control(main_window::kEquals, "button", "data-command=\"evaluate\"")
+                              + text(main_window::kEquals.caption, main_window::kEquals.font.bold) + "</button>");
     controls.emplace_back(main_window::kNew.tabIndex,
-        control(main_window::kNew, "button", "data-command=\"new\"") + text(main_window::kNew.caption) + "</button>");
+                          control(main_window::kNew, "button", "data-command=\"new\"") + text(main_window::kNew.caption)
+                              + "</button>");
     std::ranges::stable_sort(controls, {}, &std::pair<int, std::string>::first);
     for (const auto& [tabIndex, written] : controls)
         html += written;
@@ -184,17 +186,16 @@ std::string PageWriter::menus()
     // Plain buttons that show and hide their items: no menu roles, whose arrow keys the page lacks.
     html << "<div class=\"menubar\">";
     for (const ui::Menu& menu : main_window::kMenus) {
-        html << "<div class=\"menu\"><button id=\"" << menu.name
-             << "\" aria-expanded=\"false\" aria-controls=\"" << menu.name << "-items\">" << text(menu.caption)
-             << "</button><div id=\"" << menu.name << "-items\" class=\"items\" role=\"group\" aria-label=\""
-             << text(menu.caption) << "\" hidden>";
+        html << "<div class=\"menu\"><button id=\"" << menu.name << "\" aria-expanded=\"false\" aria-controls=\""
+             << menu.name << "-items\">" << text(menu.caption) << "</button><div id=\"" << menu.name
+             << "-items\" class=\"items\" role=\"group\" aria-label=\"" << text(menu.caption) << "\" hidden>";
         for (const ui::MenuItem& item : menu.items) {
             if (item.isSeparator()) {
                 html << "<hr id=\"" << item.name << "\" role=\"separator\">";
                 continue;
             }
-            html << "<button id=\"" << item.name << "\" aria-label=\"" << text(item.caption)
-                 << "\" data-command=\"" << kCommandNames(item.command) << "\"";
+            html << "<button id=\"" << item.name << "\" aria-label=\"" << text(item.caption) << "\" data-command=\""
+                 << kCommandNames(item.command) << "\"";
             std::string shortcut;
             if (item.ctrlShortcut) {
                 shortcut = std::string("Ctrl+") + item.ctrlShortcut;
@@ -237,9 +238,9 @@ std::string PageWriter::page(bool withEngine)
     for (int problem = 0; problem <= static_cast<int>(engine::Problem::ZeroDivisor); ++problem)
         text(engine::ProblemText(static_cast<engine::Problem>(problem)));
     return head(withEngine) + "<body>" + mainWindow()
-        + "<div id=\"reading\" class=\"unseen\" aria-live=\"polite\"></div><div id=\"bubble\" role=\"tooltip\" hidden></div>"
-        + aboutWindow() + messageBox()
-        + "</body></html>\n";
+        + "<div id=\"reading\" class=\"unseen\" aria-live=\"polite\"></div><div id=\"bubble\" role=\"tooltip\" "
+          "hidden></div>"
+        + aboutWindow() + messageBox() + "</body></html>\n";
 }
 
 std::string Manifest()
