@@ -3,6 +3,7 @@
 // never from the page itself. "cases" draws the engine's random property cases and works them
 // natively, for the WebAssembly build to agree with.
 #include "AboutWindow.h"
+#include "BrowserTexts.h"
 #include "Calculator.h"
 #include "MainWindow.h"
 #include "MemoryFieldSet.h"
@@ -104,7 +105,8 @@ void PrintLayout()
                                 << ",\"rect\":" << Rect(label.rect) << ",\"clickHides\":" << label.clickHides << "}";
                         })
               << "]},\"title\":" << Quoted(ui::product::kName) << ",\"button\":" << Quoted(main_window::kMessageButton)
-              << "}\n";
+              << ",\"loading\":" << Quoted(ui::browser::kLoading)
+              << ",\"cannotRun\":" << Quoted(ui::browser::kCannotRun) << "}\n";
 }
 
 // One line each: the six operand texts, the operator button chosen (-1 for none), and what the

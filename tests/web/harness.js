@@ -22,10 +22,10 @@ if (!fs.existsSync(chromium)) {
 
 const table = (...args) => JSON.parse(execFileSync(tables, args, { encoding: 'utf8', maxBuffer: 1 << 26 }));
 
-// Serves `folder` until stop(), which ends the server by its id and waits until it has gone.
-function serve(folder = site) {
+// Serves `directory` until stop(), which ends the server by its id and waits until it has gone.
+function serve(directory = site) {
   return new Promise((resolve, reject) => {
-    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', folder],
+    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', directory],
       { stdio: ['ignore', 'pipe', 'ignore'] });
     server.on('error', reject);
     server.stdout.on('data', (data) => {
@@ -62,6 +62,10 @@ async function open(browser, url) {
   return page;
 }
 
+// t(1)..t(10), in the engine's order (the page writes them in tab order).
+const fieldTexts = (page) => page.$$eval('[data-field]', (all) => all.sort((a, b) => a.dataset.field - b.dataset.field)
+  .slice(1).map((field) => field.value));
+
 // Runs `body(check)`; each failed check is printed and makes the test fail; the server and
 // the browser end either way.
 // The site served, a browser of a desktop's size and the page open in it, each ended with the test.
@@ -96,4 +100,4 @@ async function run(body) {
   process.exit(failures.length ? 1 : 0);
 }
 
-module.exports = { table, serve, launch, open, start, run };
+module.exports = { table, serve, launch, open, start, run, fieldTexts };

@@ -1,8 +1,9 @@
 'use strict';
-// Where each control sits, in a desktop browser and on a phone: the window scaled to fit the
-// screen, every rectangle, font size and caption as described; the font shipped with the page
-// drawing "×" and "÷" as large as "＋"; Tab's walk; the menus; the About window placed beside
-// the main window, or below it on a phone, and its click rules.
+// Where each control sits, on every screen from a phone to a desktop: the window scaled before
+// the first paint to fit the screen whole, browser zoom enlarging it; every rectangle, font size
+// and caption as described; the font shipped with the page drawing "×" and "÷" as large as "＋";
+// Tab's walk; the menus; the About window placed beside the main window, or below it on a
+// phone, and its click rules.
 const { table, serve, launch, open, run } = require('./harness');
 
 const layout = table('layout');
@@ -81,7 +82,7 @@ async function checkTabWalk(page, check) {
 async function checkMenus(page, check) {
   for (const [i, menu] of layout.menus.entries()) {
     await page.click(`.menu:nth-child(${i + 1}) > button`);
-    const seen = await page.$$eval(`.menu:nth-child(${i + 1}) [role=menu] > *`,
+    const seen = await page.$$eval(`.menu:nth-child(${i + 1}) [aria-expanded] + .items > *`,
       (items) => items.map((item) => (item.role === 'separator' ? '-' : item.firstChild.textContent)));
     // "退出" and the separator before it: a page may close only an installed app's window
     const shown = menu.items.filter((item, k) => !item.exit && !menu.items[k + 1]?.exit).map((item) => item.caption);
@@ -110,25 +111,86 @@ async function checkAbout(page, check, what, besideOnRight) {
     if (!open)
       await openAbout(page);
   }
-  await page.click('#Form2 .caption');
-  check(await page.$eval('#Form2', (element) => element.hidden), `${what}: a click on About's title keeps it`);
+  await page.click('#Form2 .caption'); // no click on the window, as on the desktop
+  check(await page.$eval('#Form2', (element) => !element.hidden), `${what}: a click on About's caption bar hides it`);
+  await page.keyboard.press('Escape');
 }
+
+// A touch keyboard taking the lower half of the screen leaves the window as it is, the field
+// typed into scrolled into view.
+async function checkTouchKeyboard(page, check, what, options) {
+  const { width, height } = page.viewport();
+  const before = await windowBox(page);
+  const field = await (await page.$('#t5')).boundingBox();
+  await page.touchscreen.tap(field.x + field.width / 2, field.y + field.height / 2);
+  await page.setViewport({ ...options, width, height: height / 2 });
+  await page.waitForFunction((shown) => innerHeight === shown, {}, height / 2);
+  await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(resolve))); // after the resize steps
+  const after = await windowBox(page);
+  const typed = await (await page.$('#t5')).boundingBox();
+  check(near(after.width, before.width) && typed.y >= 0 && typed.y + typed.height <= height / 2 + 1,
+    `${what}: with a touch keyboard the window ${JSON.stringify(after)}, t(5) at ${JSON.stringify(typed)}`);
+  await page.setViewport({ ...options, width, height });
+  await page.waitForFunction((shown) => innerHeight === shown, {}, height);
+  await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(resolve)));
+}
+
+// The window at its own size, at the scale shown: the described picture against the one drawn.
+async function windowBox(page) {
+  const form = await box(page, '#Form1'), picture = await box(page, '#Picture1');
+  return { ...form, scale: picture.width / pixels(layout.picture[2]) };
+}
+
+// The scale the window should have: as large as fits whole, where that is 100% or more; else
+// the screen's full width.
+function fitting(form, width, height) {
+  const across = width / (form.width / form.scale);
+  const whole = Math.min(across, height / (form.height / form.scale));
+  return whole >= 1 ? whole : across;
+}
+
+const kScreens = [ // what, width, height, touch, About beside the main window
+  ['phone', 390, 844, true, false],
+  ['tablet, portrait', 820, 1180, true, false],
+  ['tablet, landscape', 1180, 820, true, true],
+  ['half a laptop', 512, 800, false, false],
+  ['desktop', 1280, 800, false, true],
+];
 
 run(async (check, resources) => {
   const server = await serve();
   resources.push(server.stop);
-  for (const [what, width, height, options, desktop] of [
-    ['desktop', 1280, 800, {}, true],
-    ['phone', 390, 844, { isMobile: true, hasTouch: true, deviceScaleFactor: 3 }, false]]) {
+  for (const [what, width, height, touch, beside] of kScreens) {
+    const options = touch ? { isMobile: true, hasTouch: true, deviceScaleFactor: 2 } : {};
     const browser = await launch(width, height, options);
     resources.push(() => browser.close());
     const page = await open(browser, server.url);
-    const form = await box(page, '#Form1');
-    check(near(desktop ? form.y + form.height : form.x + form.width, desktop ? height : width),
-      `${what}: the window ${JSON.stringify(form)} does not fill the screen's ${desktop ? 'height' : 'width'}`);
+    const form = await windowBox(page);
+    const want = fitting(form, width, height);
+    check(Math.abs(form.scale / want - 1) < 0.01 && form.x + form.width <= width + 1
+      && (want * form.height / form.scale <= height + 1 ? form.y + form.height <= height + 1 : near(form.width, width)),
+    `${what}: the window ${JSON.stringify(form)} is not at ${want.toFixed(3)}`);
+    const shifted = await page.evaluate(() => new Promise((resolve) => {
+      new PerformanceObserver((list) => resolve(list.getEntries().reduce((sum, shift) => sum + shift.value, 0)))
+        .observe({ type: 'layout-shift', buffered: true });
+      requestAnimationFrame(() => requestAnimationFrame(() => resolve(0))); // buffered entries come first
+    }));
+    check(shifted === 0, `${what}: the window moved after its first paint (layout shift ${shifted})`);
     await checkWindow(page, check, what);
-    await checkAbout(page, check, what, desktop);
-    if (desktop) {
+    if (touch)
+      await checkTouchKeyboard(page, check, what, options);
+    await checkAbout(page, check, what, beside);
+    if (what === 'desktop') {
+      // Browser zoom at 200%: the same screen, twice the device pixels to a CSS pixel; the
+      // window keeps its scale in CSS pixels, twice as large on the screen, and scrolls.
+      await page.setViewport({ width: width / 2, height: height / 2, deviceScaleFactor: 2 });
+      // a frame's resize steps come before its animation frame callbacks
+      await page.waitForFunction((across) => innerWidth === across, {}, width / 2);
+      await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(resolve)));
+      const zoomed = await windowBox(page);
+      check(Math.abs(zoomed.scale / want - 1) < 0.01 && zoomed.y + zoomed.height > height / 2,
+        `${what} at 200%: the window ${JSON.stringify(zoomed)} is not at ${want.toFixed(3)}`);
+      await page.setViewport({ width, height });
       await checkFont(page, check);
       await page.reload();
       await page.waitForFunction(() => document.body.dataset.ready === 'true');

@@ -1,9 +1,9 @@
 'use strict';
 // After one visit the calculator works with no network: the server stopped, a reload is served
 // by the service worker and works 1/2 × 2/3. The worker keeps exactly what the page uses, not
-// what else lies in the folder, nor the icons the browser fetches as it installs the page. Chromium finds the page installable, and each icon is the size
-// the manifest says.
-const { start, run } = require('./harness');
+// what else lies in the folder, nor the icons the browser fetches as it installs the page.
+// Chromium finds the page installable, and each icon is the size the manifest says.
+const { start, run, fieldTexts } = require('./harness');
 
 run(async (check, resources) => {
   const { server, page, cdp } = await start(resources);
@@ -47,7 +47,7 @@ run(async (check, resources) => {
   }
   await page.click('#js3');
   await page.click('#dy');
-  const fields = await page.$$eval('[data-field]', (all) => all.slice(1).map((field) => field.value));
+  const fields = await fieldTexts(page);
   check(fields.join() === '0,2,1,0,3,2,0,3,1,0.333333333333333', `offline, 1/2 × 2/3 gives ${fields}`);
   const fonts = await page.evaluate(() => document.fonts.ready.then((set) => [...set].map((face) => face.status)));
   check(fonts.length > 0 && fonts.every((status) => status !== 'error'), `offline fonts: ${fonts}`);

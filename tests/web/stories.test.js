@@ -1,13 +1,12 @@
 'use strict';
 // The user stories the Qt and Windows drivers replay (tests/support/UserStories.h), replayed in
-// headless Chromium with real keys, clicks and pastes; then what differs on a touch screen.
-const { table, serve, launch, open, run } = require('./harness');
+// headless Chromium with real keys, clicks and pastes; keys that must change nothing; then what
+// differs on a touch screen, the working in a bubble among it.
+const { table, serve, launch, open, run, fieldTexts } = require('./harness');
 
 const stories = table('stories');
 const layout = table('layout');
 const kKeys = { Ctrl: 'Control', Return: 'Enter', Enter: 'NumpadEnter', Left: 'ArrowLeft', Right: 'ArrowRight' };
-
-const fieldTexts = (page) => page.$$eval('[data-field]', (fields) => fields.slice(1).map((field) => field.value));
 
 // Answers an open message box with its one button; returns its text, or nothing.
 async function answer(page, check) {
@@ -111,6 +110,26 @@ run(async (check, resources) => {
     }
   }
 
+  // A key the filter drops changes nothing, the selection and a read-only field included; while
+  // a message is open, Enter answers it wherever in it was clicked.
+  const worked = '1:3;3:1;2:4;4:1;6:1;5:2;js2;dy'; // 3 1/4 − 1 1/2
+  for (const [what, script, act, holds] of [
+    ['x over t(10) chosen by a double-click', worked,
+      async () => { await page.click('#t10', { clickCount: 2 }); await page.keyboard.press('x'); }],
+    ['x over t(5) chosen by Shift+End', '5:53',
+      async () => { for (const key of ['Home', 'Shift+End', 'x']) await press(page, key); }],
+    ['Enter after a click on the message\'s text', '',
+      async () => { await page.click('#dy'); await page.click('#message-text'); await page.keyboard.press('Enter'); },
+      () => !document.getElementById('message').open],
+  ]) {
+    await fresh();
+    await perform(page, cdp, script, check);
+    const before = (await fieldTexts(page)).join();
+    await act();
+    const after = (await fieldTexts(page)).join();
+    check(holds ? await page.evaluate(holds) : after === before, `${what}: ${holds ? 'not so' : `fields ${before} became ${after}`}`);
+  }
+
   // A touch keyboard deletes; every character it inserts still passes only if it is a digit.
   // A tap's click comes when the browser has recognised the gesture: each is waited for.
   await fresh();
@@ -130,7 +149,32 @@ run(async (check, resources) => {
   check((await fieldTexts(page)).join() === '0,4,3,0,,,,,,', `touch: deleting and typing ${await fieldTexts(page)}`);
   check((await answer(page, check)).join() === '请正确输入', 'touch: "＝" by a tap');
 
+  // The working, which a touch screen shows no tooltip for, in a bubble beside a result field
+  // when it is tapped or focused, inside the screen; a tap elsewhere or Escape hides it.
+  await fresh();
+  await perform(page, cdp, worked, check);
+  const bubble = () => page.evaluate(() => {
+    const shown = document.getElementById('bubble');
+    const field = document.activeElement;
+    const near = (a, b) => Math.abs(a - b) <= 1;
+    const box = shown.getBoundingClientRect(), beside = field.getBoundingClientRect();
+    return !shown.hidden && field.title !== '' && shown.textContent === field.title && box.left >= 0
+      && box.right <= innerWidth && (near(box.top, beside.bottom) || near(box.bottom, beside.top)) && field.id;
+  });
+  const hidden = () => page.$eval('#bubble', (element) => element.hidden);
+  await tap('t7', focused);
+  check(await bubble() === 't7', 'a tap on t(7) shows no bubble with its working');
+  await page.touchscreen.tap(...await centre(page, '#Form1 .caption'));
+  await page.waitForFunction(() => document.activeElement === document.body);
+  check(await hidden(), 'a tap elsewhere leaves the bubble');
+  await page.$eval('#t9', (field) => field.focus());
+  await page.keyboard.press('Tab');
+  check(await bubble() === 't10', 'Tab to t(10) shows no bubble');
+  await page.keyboard.press('Escape');
+  check(await hidden(), 'Escape leaves the bubble');
+
   // An input method composing, then committing: its digits alone stay.
+  await fresh();
   await page.$eval('#t6', (field) => field.focus());
   await page.keyboard.type('1');
   await cdp.send('Input.imeSetComposition', { text: 'san', selectionStart: 3, selectionEnd: 3 });

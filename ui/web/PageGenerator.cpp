@@ -7,12 +7,15 @@
 #include "BrowserTexts.h"
 #include "MainWindow.h"
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -112,6 +115,7 @@ private:
     std::string head(bool withEngine);
     std::string control(const ui::Control& control, std::string_view element, std::string_view attributes);
     std::string mainWindow();
+    std::string notices();
     std::string menus();
     std::string aboutWindow();
     std::string messageBox();
@@ -141,18 +145,22 @@ std::string PageWriter::head(bool withEngine)
           "<link rel=\"preload\" href=\"serif-bold.woff2\" as=\"font\" type=\"font/woff2\" crossorigin>"
           "<link rel=\"stylesheet\" href=\"page.css\"><link rel=\"stylesheet\" href=\"layout.css\">";
     if (withEngine)
-        head += "<link rel=\"manifest\" href=\"manifest.webmanifest\"><meta name=\"theme-color\" content=\"#f0f0f0\">"
-                "<link rel=\"preload\" href=\"velmo.wasm\" as=\"fetch\" crossorigin>" // fetched with the scripts
-                "<script src=\"velmo.js\" defer></script><script src=\"page.js\" defer></script>";
+        head += "<link rel=\"manifest\" href=\"manifest.webmanifest\"><meta name=\"theme-color\" content=\"#f0f0f0\">";
+    // page.js binds the window and scales it before the first paint; then it loads the engine it
+    // is given, which so takes nothing from the window's own files.
+    head += std::string("<script src=\"page.js\" defer blocking=\"render\"")
+        + (withEngine ? " data-engine=\"velmo.js\"" : "") + "></script>";
     return head + "</head>\n";
 }
 
 std::string PageWriter::control(const ui::Control& control, std::string_view element, std::string_view attributes)
 {
     std::ostringstream html;
-    const int tabIndex = control.tabStop ? control.tabIndex + 1 : -1; // HTML counts from 1
-    html << "<" << element << " id=\"" << control.name << "\" class=\"face\" tabindex=\"" << tabIndex
-         << "\" aria-label=\"" << text(control.accessibleName) << "\" " << attributes << ">";
+    // Written in tab order, so Tab and a screen reader agree; a control that is no tab stop is
+    // out of both, though scripts still reach it.
+    const std::string_view unreachable = control.tabStop ? "" : " tabindex=\"-1\" aria-hidden=\"true\"";
+    html << "<" << element << " id=\"" << control.name << "\" class=\"face\"" << unreachable << " aria-label=\""
+         << text(control.accessibleName) << "\" " << attributes << ">";
     return html.str();
 }
 
@@ -161,6 +169,7 @@ std::string PageWriter::mainWindow()
     std::string html = "<main id=\"Form1\" class=\"window\" aria-label=\"" + text(main_window::kCaption)
         + "\"><div class=\"caption\"><img src=\"icon-32.png\" alt=\"\">" + text(main_window::kCaption) + "</div>"
         + menus() + "<div id=\"" + std::string(main_window::kPictureName) + "\" class=\"picture\">";
+    std::vector<std::pair<int, std::string>> controls; // by tab index
     for (int i = 0; i < engine::field::kCount; ++i) {
         const ui::Control& field = main_window::kFields[static_cast<std::size_t>(i)];
         std::string attributes = "data-field=\"" + std::to_string(i) + "\" inputmode=\"numeric\" autocomplete=\"off\"";
@@ -168,20 +177,36 @@ std::string PageWriter::mainWindow()
             attributes += " readonly aria-describedby=\"reading\"";
         if (i == engine::field::kWholeA)
             attributes += " autofocus";
-        html += control(field, "input", attributes);
+        controls.emplace_back(field.tabIndex, control(field, "input", attributes));
     }
     for (std::size_t i = 0; i < main_window::kOperatorButtons.size(); ++i) {
         const ui::Control& button = main_window::kOperatorButtons[i];
-        html += control(button, "button", "data-operation=\"" + std::to_string(i) + "\"")
-            + faceText(button.caption, button.font.bold) + "</button>";
+        controls.emplace_back(button.tabIndex,
+                              control(button, "button", "data-operation=\"" + std::to_string(i) + "\"")
+                                  + faceText(button.caption, button.font.bold) + "</button>");
     }
-    html += control(main_window::kEquals, "button", "data-command=\"evaluate\"")
-        + faceText(main_window::kEquals.caption, main_window::kEquals.font.bold) + "</button>";
-    html += control(main_window::kNew, "button", "data-command=\"new\"")
-        + faceText(main_window::kNew.caption, main_window::kNew.font.bold) + "</button>";
+    controls.emplace_back(main_window::kEquals.tabIndex,
+                          control(main_window::kEquals, "button", "data-command=\"evaluate\"")
+                              + faceText(main_window::kEquals.caption, main_window::kEquals.font.bold) + "</button>");
+    controls.emplace_back(main_window::kNew.tabIndex,
+                          control(main_window::kNew, "button", "data-command=\"new\"")
+                              + faceText(main_window::kNew.caption, main_window::kNew.font.bold) + "</button>");
+    std::ranges::stable_sort(controls, {}, &std::pair<int, std::string>::first);
+    for (const auto& [tabIndex, written] : controls)
+        html += written;
     for (std::size_t i = 1; i <= main_window::kFractionBars.size(); ++i)
         html += "<div class=\"bar\" id=\"bar" + std::to_string(i) + "\"></div>";
-    return html + "</div></main>\n";
+    return html + notices() + "</div></main>\n";
+}
+
+// What the window says in place of the calculator: while the engine loads, and where it cannot
+// run. The second shows unless page.js runs and hides it, so a browser that cannot read the
+// script is told too. Both in the system's font: the shipped face holds only what the controls draw.
+std::string PageWriter::notices()
+{
+    return "<div id=\"loading\" class=\"notice\" role=\"status\" hidden>" + text(ui::browser::kLoading)
+        + "</div><div id=\"cannot-run\" class=\"notice cannot-run\" role=\"alert\"><p>"
+        + text(ui::browser::kCannotRun) + "</p><p>" + text(ui::browser::kWhatToTry) + "</p></div>";
 }
 
 std::string PageWriter::menus()
@@ -196,18 +221,19 @@ std::string PageWriter::menus()
         return "";
     };
     std::ostringstream html;
-    html << "<div class=\"menubar\" role=\"menubar\">";
+    // Plain buttons that show and hide their items: no menu roles, whose arrow keys the page lacks.
+    html << "<div class=\"menubar\">";
     for (const ui::Menu& menu : main_window::kMenus) {
-        html << "<div class=\"menu\"><button id=\"" << menu.name
-             << "\" role=\"menuitem\" aria-haspopup=\"menu\" aria-expanded=\"false\">" << text(menu.caption)
-             << "</button><div role=\"menu\" class=\"items\" aria-label=\"" << text(menu.caption) << "\" hidden>";
+        html << "<div class=\"menu\"><button id=\"" << menu.name << "\" aria-expanded=\"false\" aria-controls=\""
+             << menu.name << "-items\">" << text(menu.caption) << "</button><div id=\"" << menu.name
+             << "-items\" class=\"items\" role=\"group\" aria-label=\"" << text(menu.caption) << "\" hidden>";
         for (const ui::MenuItem& item : menu.items) {
             if (item.isSeparator()) {
                 html << "<hr id=\"" << item.name << "\" role=\"separator\">";
                 continue;
             }
-            html << "<button id=\"" << item.name << "\" role=\"menuitem\" aria-label=\"" << text(item.caption)
-                 << "\" data-command=\"" << kCommandNames(item.command) << "\"";
+            html << "<button id=\"" << item.name << "\" aria-label=\"" << text(item.caption) << "\" data-command=\""
+                 << kCommandNames(item.command) << "\"";
             std::string shortcut;
             if (item.ctrlShortcut) {
                 shortcut = std::string("Ctrl+") + item.ctrlShortcut;
@@ -224,7 +250,7 @@ std::string PageWriter::menus()
 
 std::string PageWriter::aboutWindow()
 {
-    std::string html = "<section id=\"Form2\" class=\"window about\" role=\"dialog\" aria-label=\""
+    std::string html = "<section id=\"Form2\" class=\"window about\" role=\"dialog\" tabindex=\"-1\" aria-label=\""
         + text(about_window::kCaption) + "\" hidden><div class=\"caption\">" + text(about_window::kCaption)
         + "</div><div class=\"client\"><img id=\"" + std::string(about_window::kPictureName)
         + "\" src=\"about.png\" alt=\"\" loading=\"lazy\">"; // fetched when About first opens
@@ -247,8 +273,10 @@ std::string PageWriter::messageBox()
 std::string PageWriter::page(bool withEngine)
 {
     return head(withEngine) + "<body>" + mainWindow()
-        + "<div id=\"reading\" class=\"unseen\" aria-live=\"polite\"></div>" + aboutWindow() + messageBox()
-        + "<button id=\"update\" hidden>" + text(ui::browser::kUpdateReady) + "</button></body></html>\n";
+        + "<div id=\"reading\" class=\"unseen\" aria-live=\"polite\"></div><div id=\"bubble\" role=\"tooltip\" "
+          "hidden></div>"
+        + aboutWindow() + messageBox() + "<button id=\"update\" hidden>" + text(ui::browser::kUpdateReady)
+        + "</button></body></html>\n";
 }
 
 std::string Manifest()
