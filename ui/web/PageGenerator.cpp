@@ -138,8 +138,8 @@ std::string PageWriter::head(bool withEngine)
         + "\"><head><meta charset=\"utf-8\"><meta http-equiv=\"Content-Security-Policy\" content=\""
         + std::string(kContentPolicy)
         + "\"><meta name=\"viewport\" content=\"width=device-width,initial-scale=1\"><title>"
-        + text(main_window::kCaption)
-        + "</title><link rel=\"icon\" href=\"icon-32.png\"><link rel=\"apple-touch-icon\" href=\"icon-180.png\">"
+        + text(main_window::kCaption) + "</title><meta name=\"description\" content=\"" + text(ui::product::kSummary)
+        + "\"><link rel=\"icon\" href=\"icon-32.png\"><link rel=\"apple-touch-icon\" href=\"icon-180.png\">"
           // Drawn in the shipped face from the first paint: the fonts are fetched with the page.
           "<link rel=\"preload\" href=\"serif.woff2\" as=\"font\" type=\"font/woff2\" crossorigin>"
           "<link rel=\"preload\" href=\"serif-bold.woff2\" as=\"font\" type=\"font/woff2\" crossorigin>"
@@ -205,8 +205,8 @@ std::string PageWriter::mainWindow()
 std::string PageWriter::notices()
 {
     return "<div id=\"loading\" class=\"notice\" role=\"status\" hidden>" + text(ui::browser::kLoading)
-        + "</div><div id=\"cannot-run\" class=\"notice cannot-run\" role=\"alert\"><p>"
-        + text(ui::browser::kCannotRun) + "</p><p>" + text(ui::browser::kWhatToTry) + "</p></div>";
+        + "</div><div id=\"cannot-run\" class=\"notice cannot-run\" role=\"alert\"><p>" + text(ui::browser::kCannotRun)
+        + "</p><p>" + text(ui::browser::kWhatToTry) + "</p></div>";
 }
 
 std::string PageWriter::menus()
@@ -282,7 +282,8 @@ std::string PageWriter::page(bool withEngine)
 std::string Manifest()
 {
     const std::string name(ui::product::kName);
-    return "{\"name\":\"" + name + "\",\"short_name\":\"" + name
+    return "{\"name\":\"" + name + "\",\"short_name\":\"" + name + "\",\"description\":\""
+        + std::string(ui::product::kSummary)
         + "\",\"id\":\"VelmoCalc\",\"lang\":\"zh-CN\",\"start_url\":\".\",\"scope\":\".\",\"display\":\"standalone\","
           "\"background_color\":\"#f0f0f0\",\"theme_color\":\"#f0f0f0\",\"icons\":["
           "{\"src\":\"icon-192.png\",\"sizes\":\"192x192\",\"type\":\"image/png\",\"purpose\":\"any\"},"
