@@ -75,6 +75,26 @@ public:
         return shown == modelled ? std::string() : "\nthe window " + shown + "\nthe model  " + modelled;
     }
 
+    // Replays the walk through a window driver: `perform` acts on a step and returns the
+    // messages it brought up, `observe` reads the window, `until` checks a condition once or
+    // until the driver's patience runs out. Returns the first disagreement's report, or "".
+    template <typename Perform, typename Observe, typename Until>
+    std::string replay(Perform perform, Observe observe, Until until)
+    {
+        for (long step = 1; step <= steps_; ++step) {
+            Observed seen;
+            seen.messages = perform(next());
+            std::string found;
+            until([&] {
+                observe(seen);
+                return (found = differences(seen)).empty();
+            });
+            if (!found.empty())
+                return report(step, found);
+        }
+        return {};
+    }
+
     // Enough to replay the walk: the seed, the step, the last ten actions.
     std::string report(long step, const std::string& differences) const
     {
