@@ -22,11 +22,12 @@ struct StoryOutcome {
         const std::string_view working = story.tooltip.substr(story.tooltip.find('\n') + 1);
         const std::string read = story.reading.empty() ? "" : std::string(story.reading) + "；" + std::string(working);
         std::string text;
-        for (const auto& [what, seen, told] : {std::tuple<std::string_view, std::string, std::string>{"messages", messages, std::string(story.messages)},
-                                               {"fields", fields, std::string(story.fields)},
-                                               {"focus", focus, std::string(story.focus)},
-                                               {"tooltip", tooltip, std::string(story.tooltip)},
-                                               {"reading", reading.value_or(read), read}})
+        for (const auto& [what, seen, told] :
+             {std::tuple<std::string_view, std::string, std::string>{"messages", messages, std::string(story.messages)},
+              {"fields", fields, std::string(story.fields)},
+              {"focus", focus, std::string(story.focus)},
+              {"tooltip", tooltip, std::string(story.tooltip)},
+              {"reading", reading.value_or(read), read}})
             if (seen != told)
                 text += std::string(what) + ": \"" + seen + "\", not \"" + told + "\"\n";
         return text;

@@ -170,19 +170,19 @@ private slots:
     void walk()
     {
         support::Walk walk(20000, 32);
-        const std::string report = walk.replay(
-            [this](const std::string& step) { return Perform(*form_, step).toStdString(); },
-            [this](support::Observed& seen) {
-                for (int i = 0; i <= 10; ++i)
-                    seen.fields[static_cast<std::size_t>(i)] = Field(*form_, i)->text().toStdString();
-                seen.operation = form_->state().OpCode;
-                if (QWidget* focus = QApplication::focusWidget())
-                    seen.focus = focus->objectName().toStdString();
-                for (QWidget* window : QApplication::topLevelWidgets())
-                    if (const auto* about = qobject_cast<ui::Form2*>(window))
-                        ++seen.aboutWindows, seen.aboutShown = about->isVisible();
-            },
-            [](const auto& check) { check(); });
+        const std::string report
+            = walk.replay([this](const std::string& step) { return Perform(*form_, step).toStdString(); },
+                          [this](support::Observed& seen) {
+                              for (int i = 0; i <= 10; ++i)
+                                  seen.fields[static_cast<std::size_t>(i)] = Field(*form_, i)->text().toStdString();
+                              seen.operation = form_->state().OpCode;
+                              if (QWidget* focus = QApplication::focusWidget())
+                                  seen.focus = focus->objectName().toStdString();
+                              for (QWidget* window : QApplication::topLevelWidgets())
+                                  if (const auto* about = qobject_cast<ui::Form2*>(window))
+                                      ++seen.aboutWindows, seen.aboutShown = about->isVisible();
+                          },
+                          [](const auto& check) { check(); });
         QVERIFY2(report.empty(), report.c_str());
     }
 

@@ -578,14 +578,23 @@ private:
     DeviceContext dc_{DeviceContext(HWND{}).get()};
 };
 
+// The box around the pixels of a canvas, `inset` in from its edges, whose colour passes a test;
+// empty where none does.
+template <typename Test> RECT InkBox(const Canvas& canvas, Test test, int inset = 0)
+{
+    RECT box{canvas.size().right, canvas.size().bottom, 0, 0};
+    for (int y = inset; y < canvas.size().bottom - inset; ++y)
+        for (int x = inset; x < canvas.size().right - inset; ++x)
+            if (test(canvas(x, y)))
+                box = {std::min(box.left, LONG{x}), std::min(box.top, LONG{y}), std::max(box.right, LONG{x} + 1),
+                       std::max(box.bottom, LONG{y} + 1)};
+    return box;
+}
+
 // Whether any pixel of a canvas is within a small distance of a colour.
 bool Shows(const Canvas& canvas, COLORREF colour)
 {
-    for (int y = 0; y < canvas.size().bottom; ++y)
-        for (int x = 0; x < canvas.size().right; ++x)
-            if (Distance(canvas(x, y), colour) <= 8)
-                return true;
-    return false;
+    return InkBox(canvas, [colour](COLORREF pixel) { return Distance(pixel, colour) <= 8; }).right > 0;
 }
 
 // Where a picture's pixels, at 96 DPI from its top-left corner, show other than on the screen
@@ -615,41 +624,21 @@ std::string PixelsOff(HWND window, const char* bitmapFile, int tolerance, std::i
     return off;
 }
 
-// The pixels of the text colour on a line of the screen from a point of a window, `count` steps
-// long: their steps, "0 1 2".
-std::string DarkAlong(HWND window, POINT from, POINT step, int count)
+// The box of the window-text colour in a rectangle of a window, as "2x1 at 0,3".
+std::string DarkIn(HWND window, RECT area)
 {
-    RECT client;
-    GetClientRect(window, &client);
-    const Canvas shown(window, client);
-    std::string dark;
-    for (int i = 0; i < count; ++i)
-        if (shown(from.x + i * step.x, from.y + i * step.y) == GetSysColor(COLOR_WINDOWTEXT))
-            dark += std::to_string(i) + " ";
-    return dark;
-}
-
-std::string Steps(int first, int last)
-{
-    std::string steps;
-    for (int i = first; i <= last; ++i)
-        steps += std::to_string(i) + " ";
-    return steps;
+    const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
+    return Where(InkBox(Canvas(window, area), [text](COLORREF pixel) { return pixel == text; }));
 }
 
 // The size of the box around whatever stands out from a canvas's background, `inset` pixels in
 // from its edges: "15x16".
 std::string InkSize(const Canvas& canvas, int inset)
 {
-    const RECT area = canvas.size();
     const COLORREF paper = canvas(inset, inset);
-    int left = area.right, top = area.bottom, right = 0, bottom = 0;
-    for (int y = inset; y < area.bottom - inset; ++y)
-        for (int x = inset; x < area.right - inset; ++x)
-            if (Distance(canvas(x, y), paper) > 96)
-                left = std::min(left, x), top = std::min(top, y), right = std::max(right, x + 1),
-                bottom = std::max(bottom, y + 1);
-    return std::to_string(right - left) + "x" + std::to_string(bottom - top);
+    const RECT box = InkBox(
+        canvas, [paper](COLORREF pixel) { return Distance(pixel, paper) > 96; }, inset);
+    return std::to_string(box.right - box.left) + "x" + std::to_string(box.bottom - box.top);
 }
 
 // A button's caption shows in a font when it covers the box the same text covers drawn in it:
@@ -750,9 +739,10 @@ void ExpectBar(HWND picture1)
     const ui::TwipsLine bar = ui::main_window::kFractionBars[1];
     const int dpi = static_cast<int>(ScreenDpi()), thickness = std::max(1, Scaled(1));
     const int top = Pixels(bar.y1, dpi), left = Pixels(bar.x1, dpi), right = Pixels(bar.x2, dpi);
-    EXPECT_EQ(DarkAlong(picture1, {Pixels((bar.x1 + bar.x2) / 2, dpi), top - 3}, {0, 1}, 6 + thickness),
-              Steps(3, 2 + thickness));
-    EXPECT_EQ(DarkAlong(picture1, {left - 2, top}, {1, 0}, right - left + 5), Steps(2, right - left + 2));
+    const int middle = Pixels((bar.x1 + bar.x2) / 2, dpi);
+    EXPECT_EQ(DarkIn(picture1, {middle, top - 3, middle + 1, top + 3 + thickness}),
+              "1x" + std::to_string(thickness) + " at 0,3");
+    EXPECT_EQ(DarkIn(picture1, {left - 2, top, right + 3, top + 1}), std::to_string(right - left + 1) + "x1 at 2,0");
 }
 
 // Points of the background, at 96 DPI, where no control covers it.
