@@ -18,14 +18,15 @@ inline std::vector<ui::Control> DescribedControls()
     return controls;
 }
 
-// The controls Tab stops at, in the order it walks them, each followed by a space.
-inline std::string TabOrder()
+// The controls Tab stops at, in the order it walks them.
+inline std::vector<std::string> TabOrder()
 {
     std::vector<ui::Control> controls = DescribedControls();
     std::ranges::stable_sort(controls, {}, &ui::Control::tabIndex);
-    std::string order;
+    std::vector<std::string> order;
     for (const ui::Control& control : controls)
-        order += control.tabStop ? std::string(control.name) + " " : "";
+        if (control.tabStop)
+            order.emplace_back(control.name);
     return order;
 }
 

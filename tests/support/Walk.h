@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AboutWindow.h"
+#include "DescribedControls.h"
 #include "ExactReference.h"
 #include "MainWindow.h"
 
@@ -200,14 +201,9 @@ private:
     // The tab stop after a control, in the described order.
     static std::string NextTabStop(const std::string& from)
     {
-        namespace layout = ui::main_window;
-        std::vector<ui::Control> stops(layout::kFields.begin(), layout::kFields.end());
-        stops.insert(stops.end(), layout::kOperatorButtons.begin(), layout::kOperatorButtons.end());
-        stops.insert(stops.end(), {layout::kEquals, layout::kNew});
-        std::erase_if(stops, [](const ui::Control& control) { return !control.tabStop; });
-        std::stable_sort(stops.begin(), stops.end(), [](auto& a, auto& b) { return a.tabIndex < b.tabIndex; });
-        const auto at = std::find_if(stops.begin(), stops.end(), [&](auto& c) { return c.name == from; });
-        return std::string(at + 1 == stops.end() ? stops.front().name : (at + 1)->name);
+        static const std::vector<std::string> kStops = TabOrder();
+        const auto at = std::ranges::find(kStops, from);
+        return at + 1 == kStops.end() ? kStops.front() : *(at + 1);
     }
 
     void moveFocus(const std::string& to, bool byTab = false)
