@@ -9,14 +9,10 @@ namespace support {
 
 inline std::vector<std::string> Split(std::string_view text, char separator)
 {
-    std::vector<std::string> parts;
-    for (std::size_t from = 0;; ++from) {
-        const std::size_t to = text.find(separator, from);
-        parts.emplace_back(text.substr(from, to - from));
-        if (to == std::string_view::npos)
-            return parts;
-        from = to;
-    }
+    std::vector<std::string> parts(1);
+    for (const char c : text)
+        c == separator ? void(parts.emplace_back()) : parts.back().push_back(c);
+    return parts;
 }
 
 struct Step {

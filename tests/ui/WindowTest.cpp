@@ -271,10 +271,11 @@ private slots:
     void about()
     {
         ui::Form2* about = showAbout();
-        QVERIFY(about && about->windowTitle() == QStringLiteral("关于") && !about->parentWidget() && !about->isModal());
+        QVERIFY(about && about->windowTitle() == ui::ToQString(ui::about_window::kCaption) && !about->parentWidget()
+                && !about->isModal());
         about->setPalette(QPalette(Qt::green, Qt::gray, Qt::white, Qt::black, Qt::gray, Qt::red, Qt::white,
                                    QColor(0x20, 0x30, 0x40), Qt::gray));
-        QCOMPARE(showAbout(), about); // "关于" again shows the same window
+        QCOMPARE(showAbout(), about); // in front again
         for (int i = 1; i <= 10; ++i) // beside the main window, over none of its fields
             QVERIFY(!about->frameGeometry().intersects(
                 QRect(Field(*form_, i)->mapToGlobal(QPoint()), QSize(Field(*form_, i)->size()))));
