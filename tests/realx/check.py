@@ -6,8 +6,9 @@ import pyatspi
 from gi.repository import GLib
 
 pid = int(sys.argv[1])
-NAMES = ["第一个数 整数部分", "第一个数 分母", "第一个数 分子", "第二个数 整数部分", "第二个数 分母", "第二个数 分子",
-         "结果 整数部分", "结果 分母", "结果 分子", "结果 小数"]
+# The captions and the accessible names, by their names in the description (Names.cpp).
+D = dict(line.rstrip("\n").split("=", 1) for line in open(sys.argv[2], encoding="utf-8"))
+NAMES = [D[f"t{i}"] for i in range(1, 11)]
 
 
 def xdotool(*args):
@@ -56,7 +57,7 @@ def click(name, role):
 
 
 def visible_main_window():
-    return xdotool("search", "--onlyvisible", "--pid", str(pid), "--name", "V1.1$").split()[0]
+    return xdotool("search", "--onlyvisible", "--pid", str(pid), "--name", "".join("\\" + c if c in ".^$*+?()[]{}|\\" else c for c in D["Form1"]) + "$").split()[0]
 
 
 def activate(window, what):
@@ -75,16 +76,16 @@ pyatspi.Registry.registerEventListener(lambda e: announced.add(e.source.name), "
 xdotool("key", *"Tab 2 Tab 1 Tab Tab Tab space Tab Tab 1 Tab 2 Tab 1 Tab Return".split())
 expect("1 1/2 × 1 1/2 by the keyboard", fields, ["1", "2", "1", "1", "2", "1", "2", "4", "1", "2.25"])
 expect("the whole result read out", lambda: announced >= set(NAMES[6:]), True)
-click("帮助", None)
-click("关于", pyatspi.ROLE_MENU_ITEM)
-expect("关于 brings the About window to the front", lambda: xdotool("getactivewindow", "getwindowname"), "关于")
+click(D["help"], None)
+click(D["about"], pyatspi.ROLE_MENU_ITEM)
+expect("关于 brings the About window to the front", lambda: xdotool("getactivewindow", "getwindowname"), D["Form2"])
 activate(main, "the main window in front of the About window, which a click would hide")
-click("帮助", None)
-click("关于", pyatspi.ROLE_MENU_ITEM)
+click(D["help"], None)
+click(D["about"], pyatspi.ROLE_MENU_ITEM)
 expect("关于 again brings the one About window back to the front", lambda: (xdotool("getactivewindow", "getwindowname"),
-       sum(window.name == "关于" for window in application())), ("关于", 1))
+       sum(window.name == D["Form2"] for window in application())), (D["Form2"], 1))
 activate(main, "the main window back in front of the About window")
-click("功能", None)
-click("退出", pyatspi.ROLE_MENU_ITEM)
+click(D["gongneng"], None)
+click(D["exit"], pyatspi.ROLE_MENU_ITEM)
 expect("退出 ends the program, the About window open", lambda: subprocess.run(
     ["ps", "-o", "stat=", "-p", str(pid)], capture_output=True, text=True).stdout.strip() in ("", "Z"), True)

@@ -12,4 +12,4 @@ export DBUS_SESSION_BUS_ADDRESS && pids+=("$bus_pid")
 /usr/libexec/at-spi-bus-launcher --launch-immediately & pids+=($!)
 start_window_manager
 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" 2> /dev/null & pids+=($!)
-/usr/bin/python3 "$(dirname "$0")/check.py" "${pids[-1]}"
+/usr/bin/python3 "$(dirname "$0")/check.py" "${pids[-1]}" <("$2")

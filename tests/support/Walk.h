@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AboutWindow.h"
+#include "DescribedControls.h"
 #include "ExactReference.h"
 #include "MainWindow.h"
 
@@ -73,6 +74,26 @@ public:
             model.fields[10] = seen.fields[10];
         const std::string shown = Describe(seen), modelled = Describe(model);
         return shown == modelled ? std::string() : "\nthe window " + shown + "\nthe model  " + modelled;
+    }
+
+    // Replays the walk through a window driver: `perform` acts on a step and returns the
+    // messages it brought up, `observe` reads the window, `until` checks a condition once or
+    // until the driver's patience runs out. Returns the first disagreement's report, or "".
+    template <typename Perform, typename Observe, typename Until>
+    std::string replay(Perform perform, Observe observe, Until until)
+    {
+        for (long step = 1; step <= steps_; ++step) {
+            Observed seen;
+            seen.messages = perform(next());
+            std::string found;
+            until([&] {
+                observe(seen);
+                return (found = differences(seen)).empty();
+            });
+            if (!found.empty())
+                return report(step, found);
+        }
+        return {};
     }
 
     // Enough to replay the walk: the seed, the step, the last ten actions.
@@ -180,14 +201,9 @@ private:
     // The tab stop after a control, in the described order.
     static std::string NextTabStop(const std::string& from)
     {
-        namespace layout = ui::main_window;
-        std::vector<ui::Control> stops(layout::kFields.begin(), layout::kFields.end());
-        stops.insert(stops.end(), layout::kOperatorButtons.begin(), layout::kOperatorButtons.end());
-        stops.insert(stops.end(), {layout::kEquals, layout::kNew});
-        std::erase_if(stops, [](const ui::Control& control) { return !control.tabStop; });
-        std::stable_sort(stops.begin(), stops.end(), [](auto& a, auto& b) { return a.tabIndex < b.tabIndex; });
-        const auto at = std::find_if(stops.begin(), stops.end(), [&](auto& c) { return c.name == from; });
-        return std::string(at + 1 == stops.end() ? stops.front().name : (at + 1)->name);
+        static const std::vector<std::string> kStops = TabOrder();
+        const auto at = std::ranges::find(kStops, from);
+        return at + 1 == kStops.end() ? kStops.front() : *(at + 1);
     }
 
     void moveFocus(const std::string& to, bool byTab = false)
