@@ -38,10 +38,7 @@ struct Observed {
 class Walk {
 public:
     // Steps and seed from VELMO_WALK_STEPS and VELMO_WALK_SEED where they are set. `inPage`, the
-    // browser's walk: there the About window is part of the page, which Escape hides as any
-    // dialog; and one more set of actions, a field's text, part or all of it, selected by a
-    // double-click or by Home then Shift+End, and typed over. Without it no number is drawn for
-    // that set, and a seed replays the steps it always did.
+    // browser's walk: there the About window is part of the page, which Escape hides as any dialog.
     Walk(long defaultSteps, long defaultSeed, bool inPage = false)
         : steps_(FromEnvironment("VELMO_WALK_STEPS", defaultSteps))
         , seed_(FromEnvironment("VELMO_WALK_SEED", defaultSeed))
@@ -323,8 +320,9 @@ private:
         return "about:" + std::string(name);
     }
 
-    // Selecting begun goes on step by step: Home, maybe a digit so that only part is selected,
-    // Shift+End, then typing over it.
+    // A field's text, part or all of it, selected by a double-click or by Home then Shift+End,
+    // and typed over, step by step: Home, maybe a digit so that only part is selected, Shift+End,
+    // then the typing.
     enum class Planned { Home, Digit, ShiftEnd, TypeOver };
 
     std::string trySelecting()
@@ -372,7 +370,7 @@ private:
     std::string tryStep()
     {
         messages_.clear();
-        if (inPage_ && (!planned_.empty() || draw(0, 9) < 2))
+        if (!planned_.empty() || draw(0, 9) < 2)
             return trySelecting();
         const int kind = draw(0, 99);
         const auto index = static_cast<std::size_t>(draw(1, 10));
