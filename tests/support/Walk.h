@@ -38,7 +38,8 @@ struct Observed {
 class Walk {
 public:
     // Steps and seed from VELMO_WALK_STEPS and VELMO_WALK_SEED where they are set. `inPage`, the
-    // browser's walk: there the About window is part of the page, which Escape hides as any dialog.
+    // browser's walk: there the About window is part of the page, which Escape hides as any
+    // dialog, and no paste comes while it shows (below).
     Walk(long defaultSteps, long defaultSeed, bool inPage = false)
         : steps_(FromEnvironment("VELMO_WALK_STEPS", defaultSteps))
         , seed_(FromEnvironment("VELMO_WALK_SEED", defaultSeed))
@@ -387,8 +388,10 @@ private:
         }
         if (kind < 38) {
             const std::string text = pasted();
-            // One platform offers no paste of nothing, another deletes the selection.
-            if (!field.selectionKnown || (text.empty() && field.caret != field.anchor))
+            // One platform offers no paste of nothing, another deletes the selection. A page pastes
+            // only into the focused field: the driver lends it the focus, where the About window,
+            // hiding, would give it back.
+            if (!field.selectionKnown || (text.empty() && field.caret != field.anchor) || (inPage_ && aboutShown_))
                 return {};
             const auto star = text.find('*');
             if (!ReadOnly(index))

@@ -68,8 +68,8 @@ void WriteStep(std::ostream& out, const std::string& step)
 void PrintStories()
 {
     std::cout << "[" << Joined(support::kUserStories, [](std::ostream& out, const support::UserStory& story) {
-        out << "{\"name\":" << Quoted(story.name) << ",\"steps\":[" << Joined(support::Split(story.script, ';'), WriteStep)
-            << "]"
+        out << "{\"name\":" << Quoted(story.name) << ",\"steps\":["
+            << Joined(support::Split(story.script, ';'), WriteStep) << "]"
             << ",\"fields\":" << Quoted(story.fields) << ",\"messages\":" << Quoted(story.messages)
             << ",\"focus\":" << Quoted(story.focus) << ",\"tooltip\":" << Quoted(story.tooltip)
             << ",\"reading\":" << Quoted(story.reading) << "}\n";

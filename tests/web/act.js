@@ -69,7 +69,8 @@ async function perform(page, cdp, step, layout) {
   } else if (step.kind === 'select') {
     await clickIn(page, field, await page.$eval(field, (input) => {
       const style = getComputedStyle(input);
-      return (parseFloat(style.borderLeftWidth) + parseFloat(style.paddingLeft) + 2) * Number(input.closest('[style*=zoom]')?.style.zoom ?? 1);
+      const scale = input.getBoundingClientRect().width / input.offsetWidth; // the window's zoom
+      return (parseFloat(style.borderLeftWidth) + parseFloat(style.paddingLeft) + 2) * scale;
     }), 2);
   } else {
     await page.click(`#${step.text}`);
