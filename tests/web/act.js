@@ -51,6 +51,8 @@ async function perform(page, cdp, step, layout) {
     await page.evaluate((id) => document.getElementById(id)?.focus(), focus);
   } else if (step.kind === 'type' && step.inputMethod) { // composed, then committed whole
     const text = step.text;
+    if (!text) // an empty composition is Chromium's way to delete, not an input method committing nothing
+      return [];
     await cdp.send('Input.imeSetComposition', { text, selectionStart: text.length, selectionEnd: text.length });
     await cdp.send('Input.insertText', { text });
   } else if (step.kind === 'type') {
