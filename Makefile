@@ -9,7 +9,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test test-windows web run-web test-web bench-web walk walk-windows mutate-windows package windows-release package-windows run bench bench-windows fuzz lint install uninstall clean
+.PHONY: all deps configure build test test-windows web run-web test-web bench-web walk walk-windows walk-web mutate-windows package windows-release package-windows run bench bench-windows fuzz lint install uninstall clean
 
 all: build
 
@@ -49,7 +49,7 @@ bench-web: test-web
 	@NODE_PATH=build-web/node/node_modules node bench/web-transfer.js build-web/site
 
 # A longer random walk on any seed, against the model (tests/support/Walk.h): on the Qt window
-# offscreen, or on the Windows program under wine.
+# offscreen, on the Windows program under wine, or on the page in headless Chromium.
 SEED ?= 32
 walk: STEPS ?= 100000
 walk: build
@@ -58,6 +58,9 @@ walk-windows: STEPS ?= 2000
 walk-windows:
 	@bash scripts/install-deps.sh --windows
 	@VELMO_WALK_SEED=$(SEED) VELMO_WALK_STEPS=$(STEPS) bash scripts/test-windows.sh --walk
+walk-web: STEPS ?= 10000
+walk-web: web
+	@VELMO_WALK_SEED=$(SEED) VELMO_WALK_STEPS=$(STEPS) bash scripts/test-web.sh -R '^web_walk$$'
 
 # Mutation of the Windows front end, each mutant driven under wine (scripts/mutate-windows.sh).
 MUTATION_SEED ?= 1

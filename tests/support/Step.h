@@ -16,13 +16,13 @@ inline std::vector<std::string> Split(std::string_view text, char separator)
 }
 
 struct Step {
-    enum class Kind { Type, Paste, Key, Menu, About, Click };
+    enum class Kind { Type, Paste, Key, Menu, About, Click, Select };
     Kind kind = Kind::Click;
     bool inputMethod = false;
-    int field = 0;    // the field typed or pasted into
+    int field = 0;    // the field typed or pasted into, or whose text a double-click selects
     std::string text; // typed or pasted ("9*5" already spelled out), a key, a menu item, a part, a button
 
-    // "N:text", "ime:N:text", "paste:N:text", "key:K", "menu:item", "about:part", or a button's name.
+    // "N:text", "ime:N:text", "paste:N:text", "select:N", "key:K", "menu:item", "about:part", or a button's name.
     static Step Parse(std::string_view step)
     {
         std::vector<std::string> parts = Split(step, ':');
@@ -36,6 +36,9 @@ struct Step {
         else if (head == "key" || head == "menu" || head == "about") {
             parsed.kind = head == "key" ? Kind::Key : head == "menu" ? Kind::Menu : Kind::About;
             parsed.text = parts[1];
+        } else if (head == "select") {
+            parsed.kind = Kind::Select;
+            parsed.field = std::stoi(parts[1]);
         } else if (head == "paste") {
             parsed.kind = Kind::Paste;
             parsed.field = std::stoi(parts[1]);

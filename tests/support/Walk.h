@@ -37,11 +37,14 @@ struct Observed {
 
 class Walk {
 public:
-    // Steps and seed from VELMO_WALK_STEPS and VELMO_WALK_SEED where they are set.
-    Walk(long defaultSteps, long defaultSeed)
+    // Steps and seed from VELMO_WALK_STEPS and VELMO_WALK_SEED where they are set. `inPage`, the
+    // browser's walk: there the About window is part of the page, which Escape hides as any
+    // dialog, and no paste comes while it shows (below).
+    Walk(long defaultSteps, long defaultSeed, bool inPage = false)
         : steps_(FromEnvironment("VELMO_WALK_STEPS", defaultSteps))
         , seed_(FromEnvironment("VELMO_WALK_SEED", defaultSeed))
         , random_(static_cast<std::uint64_t>(seed_))
+        , inPage_(inPage)
     {
     }
 
@@ -281,6 +284,8 @@ private:
             moveFocus(NextTabStop(focus_), true);
         else if (key == "Ctrl+N")
             clearFields();
+        else if (key == "Escape" && inPage_)
+            aboutShown_ = false;
         else if (!field && (key == "Return" || key == "Enter"))
             press(focus_);
         else if (field && key == "Home")
@@ -316,10 +321,58 @@ private:
         return "about:" + std::string(name);
     }
 
+    // A field's text, part or all of it, selected by a double-click or by Home then Shift+End,
+    // and typed over, step by step: Home, maybe a digit so that only part is selected, Shift+End,
+    // then the typing.
+    enum class Planned { Home, Digit, ShiftEnd, TypeOver };
+
+    std::string trySelecting()
+    {
+        if (planned_.empty())
+            return planSelection();
+        const Planned next = planned_.front();
+        planned_.pop_front();
+        const std::size_t index = *FieldIndex(focus_);
+        Field& field = fields_[index];
+        switch (next) {
+        case Planned::Home: pressKey("Home"); return "key:Home";
+        case Planned::Digit: return type(index, false, std::to_string(draw(0, 9)));
+        case Planned::ShiftEnd: field.caret = field.text.size(); return "key:Shift+End";
+        case Planned::TypeOver: break;
+        }
+        const bool inputMethod = draw(0, 3) == 0;
+        std::string text;
+        while (text.empty())
+            text = typed(inputMethod);
+        return type(index, inputMethod, text);
+    }
+
+    std::string planSelection()
+    {
+        if (FieldIndex(focus_) && !aboutActive_ && draw(0, 1) == 0) {
+            planned_ = {Planned::Home, Planned::ShiftEnd, Planned::TypeOver};
+            if (draw(0, 1) == 0)
+                planned_.insert(planned_.begin() + 1, Planned::Digit);
+            return trySelecting();
+        }
+        const auto index = static_cast<std::size_t>(draw(1, 10));
+        Field& field = fields_[index];
+        // A double-click selects a word: digits alone are one on every platform.
+        if (!std::ranges::all_of(field.text, [](char c) { return c >= '0' && c <= '9'; }))
+            return {};
+        aboutActive_ = false;
+        moveFocus("t" + std::to_string(index));
+        field.anchor = 0, field.caret = field.text.size(), field.selectionKnown = true;
+        planned_ = {Planned::TypeOver};
+        return "select:" + std::to_string(index);
+    }
+
     // A step the model can follow from here, or "" to draw again.
     std::string tryStep()
     {
         messages_.clear();
+        if (!planned_.empty() || draw(0, 9) < 2)
+            return trySelecting();
         const int kind = draw(0, 99);
         const auto index = static_cast<std::size_t>(draw(1, 10));
         Field& field = fields_[index];
@@ -335,8 +388,10 @@ private:
         }
         if (kind < 38) {
             const std::string text = pasted();
-            // One platform offers no paste of nothing, another deletes the selection.
-            if (!field.selectionKnown || (text.empty() && field.caret != field.anchor))
+            // One platform offers no paste of nothing, another deletes the selection. A page pastes
+            // only into the focused field: the driver lends it the focus, where the About window,
+            // hiding, would give it back.
+            if (!field.selectionKnown || (text.empty() && field.caret != field.anchor) || (inPage_ && aboutShown_))
                 return {};
             const auto star = text.find('*');
             if (!ReadOnly(index))
@@ -383,6 +438,8 @@ private:
     bool aboutShown_ = false;
     bool aboutActive_ = false;
     std::deque<std::string> history_;
+    bool inPage_;
+    std::deque<Planned> planned_;
 };
 
 } // namespace support

@@ -65,6 +65,10 @@ QString Perform(ui::Form1& form, const std::string& text)
         for (QAction* item : menu->actions())
             if (item->text().startsWith(QCoreApplication::translate("QLineEdit", "&Paste")) && item->isEnabled())
                 item->trigger();
+    } else if (step.kind == Kind::Select) { // a double-click on the field's first character
+        QApplication::setActiveWindow(&form);
+        QTest::mouseDClick(Field(form, step.field), Qt::LeftButton, {},
+                           QPoint(6, Field(form, step.field)->height() / 2));
     } else if (step.kind == Kind::Menu) {
         form.findChild<QAction*>(said)->trigger();
         QApplication::processEvents();

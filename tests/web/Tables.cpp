@@ -1,14 +1,17 @@
-// velmo-web-tables stories | layout | cases SEED COUNT: what the browser tests check the page
-// against, as JSON, from the tables the other front ends' tests use and from the description,
-// never from the page itself. "cases" draws the engine's random property cases and works them
-// natively, for the WebAssembly build to agree with.
+// velmo-web-tables stories | layout | cases SEED COUNT | walk STEPS SEED: what the browser tests
+// check the page against, as JSON, from the tables the other front ends' tests use and from the
+// description, never from the page itself. "cases" draws the engine's random property cases and
+// works them natively, for the WebAssembly build to agree with. "walk" is the model's walk
+// (Walk.h) in conversation: it writes each step and reads back what the page then shows.
 #include "AboutWindow.h"
 #include "BrowserTexts.h"
 #include "Calculator.h"
 #include "MainWindow.h"
 #include "MemoryFieldSet.h"
 #include "RandomCase.h"
+#include "Step.h"
 #include "UserStories.h"
+#include "Walk.h"
 
 #include <array>
 #include <iostream>
@@ -52,10 +55,21 @@ template <typename Range, typename Write> std::string Joined(const Range& items,
     return text.str();
 }
 
+// A step as the page's driver acts on it: {"kind":"type","inputMethod":false,"field":1,"text":"3"}.
+void WriteStep(std::ostream& out, const std::string& step)
+{
+    static constexpr std::array kKinds{"type", "paste", "key", "menu", "about", "click", "select"};
+    const support::Step parsed = support::Step::Parse(step);
+    out << std::boolalpha << "{\"kind\":\"" << kKinds.at(static_cast<std::size_t>(parsed.kind))
+        << "\",\"inputMethod\":" << parsed.inputMethod << ",\"field\":" << parsed.field
+        << ",\"text\":" << Quoted(parsed.text) << "}";
+}
+
 void PrintStories()
 {
     std::cout << "[" << Joined(support::kUserStories, [](std::ostream& out, const support::UserStory& story) {
-        out << "{\"name\":" << Quoted(story.name) << ",\"script\":" << Quoted(story.script)
+        out << "{\"name\":" << Quoted(story.name) << ",\"steps\":["
+            << Joined(support::Split(story.script, ';'), WriteStep) << "]"
             << ",\"fields\":" << Quoted(story.fields) << ",\"messages\":" << Quoted(story.messages)
             << ",\"focus\":" << Quoted(story.focus) << ",\"tooltip\":" << Quoted(story.tooltip)
             << ",\"reading\":" << Quoted(story.reading) << "}\n";
@@ -138,6 +152,33 @@ void PrintCases(unsigned long seed, int count)
     }
 }
 
+// Each step a line of JSON; then a line from the page's driver, tab-separated: the messages, the
+// focus, the About windows made, whether one shows, t(0)..t(10). Ends with {"report":...}, empty
+// where the page agreed with the model all the way.
+void Converse(long steps, long seed)
+{
+    support::Walk walk(steps, seed, true);
+    std::vector<std::string> shown;
+    const std::string report = walk.replay(
+        [&shown](const std::string& step) {
+            WriteStep(std::cout, step);
+            std::cout << std::endl;
+            std::string line;
+            std::getline(std::cin, line);
+            shown = support::Split(line, '\t');
+            shown.resize(15);
+            return shown[0];
+        },
+        [&shown](support::Observed& seen) {
+            seen.focus = shown[1];
+            seen.aboutWindows = std::atoi(shown[2].c_str());
+            seen.aboutShown = shown[3] == "1";
+            std::copy(shown.begin() + 4, shown.end(), seen.fields.begin());
+        },
+        [](const auto& check) { check(); });
+    std::cout << "{\"report\":" << Quoted(report) << "}" << std::endl;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -149,8 +190,10 @@ int main(int argc, char** argv)
         PrintLayout();
     else if (table == "cases" && argc == 4)
         PrintCases(std::stoul(argv[2]), std::stoi(argv[3]));
+    else if (table == "walk" && argc == 4) // VELMO_WALK_STEPS and VELMO_WALK_SEED go before these
+        Converse(std::stol(argv[2]), std::stol(argv[3]));
     else {
-        std::cerr << "usage: velmo-web-tables stories | layout | cases SEED COUNT\n";
+        std::cerr << "usage: velmo-web-tables stories | layout | cases SEED COUNT | walk STEPS SEED\n";
         return 2;
     }
     return 0;

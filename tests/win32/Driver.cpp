@@ -245,10 +245,13 @@ void PressKey(const Program& program, std::string key)
 {
     // clang-format off
     static const std::map<std::string, WORD> kNamed{{"Backspace", VK_BACK}, {"Return", VK_RETURN}, {"Enter", VK_RETURN},
-        {"Escape", VK_ESCAPE}, {"Tab", VK_TAB}, {"Left", VK_LEFT}, {"Delete", VK_DELETE}, {"Home", VK_HOME},
+        {"Escape", VK_ESCAPE}, {"Tab", VK_TAB}, {"Left", VK_LEFT}, {"Delete", VK_DELETE}, {"Home", VK_HOME}, {"End", VK_END},
         {"F10", VK_F10}, {"F4", VK_F4}, {"Right", VK_RIGHT}, {"Down", VK_DOWN}};
     // clang-format on
-    const WORD modifier = key.rfind("Ctrl+", 0) == 0 ? VK_CONTROL : key.rfind("Alt+", 0) == 0 ? VK_MENU : 0;
+    const WORD modifier = key.rfind("Ctrl+", 0) == 0 ? VK_CONTROL
+        : key.rfind("Alt+", 0) == 0                  ? VK_MENU
+        : key.rfind("Shift+", 0) == 0                ? VK_SHIFT
+                                                     : 0;
     key.erase(0, modifier ? key.find('+') + 1 : 0);
     const WORD code = kNamed.count(key) ? kNamed.at(key) : WORD(key.front());
     // The keypad's Enter, the arrows and the editing keys are extended keys.
@@ -258,14 +261,15 @@ void PressKey(const Program& program, std::string key)
 }
 
 // Two clicks close together in place and time would make a double click, which a field takes
-// as selecting a word; a point near the last one moves a little to the left instead.
-void PointAt(const Program& program, HWND window, int x, int y)
+// as selecting a word; a point near the last one moves a little to the left instead, unless a
+// double click is meant.
+void PointAt(const Program& program, HWND window, int x, int y, bool apart = true)
 {
     static POINT last{};
     POINT at{x, y};
     ClientToScreen(window, &at);
     const int nearby = GetSystemMetrics(SM_CXDOUBLECLK);
-    if (std::abs(at.x - last.x) <= nearby && std::abs(at.y - last.y) <= nearby)
+    if (apart && std::abs(at.x - last.x) <= nearby && std::abs(at.y - last.y) <= nearby)
         at.x -= 2 * nearby;
     last = at;
     // The pointer moves through the X server, which may report an earlier place late: it is
@@ -278,12 +282,15 @@ void PointAt(const Program& program, HWND window, int x, int y)
     });
 }
 
-void ClickAt(const Program& program, HWND window, int x, int y)
+void ClickAt(const Program& program, HWND window, int x, int y, int clicks = 1)
 {
-    PointAt(program, window, x, y);
+    PointAt(program, window, x, y, clicks == 1);
     INPUT down{INPUT_MOUSE, {}}, up{INPUT_MOUSE, {}};
     down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN, up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    Send({down, up});
+    std::vector<INPUT> inputs;
+    for (int i = 0; i < clicks; ++i)
+        inputs.insert(inputs.end(), {down, up});
+    Send(inputs);
     program.Settle();
 }
 
@@ -366,6 +373,10 @@ std::string Perform(const Program& program, const std::string& text)
         ClickAbout(program, step.text);
     } else if (step.kind == Kind::Key) {
         PressKey(program, step.text);
+    } else if (step.kind == Kind::Select) { // a double-click on the field's first character
+        RECT box;
+        GetClientRect(program.Control(field), &box);
+        ClickAt(program, program.Control(field), 3, box.bottom / 2, 2);
     } else if (step.kind == Kind::Paste) {
         Paste(program.Control(field), Widen(step.text.substr(0, kLongestPaste)));
     } else if (step.kind == Kind::Type) {

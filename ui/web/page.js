@@ -102,6 +102,11 @@ function keepUpToDate() {
   let touchTyping = false;
   document.addEventListener('pointerdown', (event) => { touchTyping = event.pointerType === 'touch'; }, true);
   const onlyDigits = (text) => text.replace(/[^0-9]/g, '');
+  // The browser's undo reaches back into the fields from anywhere on the page, a button too.
+  document.addEventListener('keydown', (event) => {
+    if ((event.ctrlKey || event.metaKey) && 'zy'.includes(event.key.toLowerCase()))
+      event.preventDefault();
+  });
   for (const field of fields) {
     field.addEventListener('keydown', (event) => {
       if ((event.key === 'Backspace' && !touchTyping) || ((event.ctrlKey || event.metaKey) && event.key.length === 1))
@@ -117,11 +122,16 @@ function keepUpToDate() {
         field.setRangeText(onlyDigits(typed), field.selectionStart, field.selectionEnd, 'end');
     });
     // Text composed by an input method cannot be refused as it comes: what it commits is
-    // cut down to its digits.
+    // cut down to its digits. Composing began by replacing the selection, which comes back
+    // selected where no digit is left.
+    let replaced = '';
+    field.addEventListener('compositionstart', () => {
+      replaced = field.value.slice(field.selectionStart, field.selectionEnd);
+    });
     field.addEventListener('compositionend', (event) => {
-      const end = field.selectionStart, start = end - event.data.length;
-      if (start >= 0 && field.value.slice(start, end) === event.data && onlyDigits(event.data) !== event.data)
-        field.setRangeText(onlyDigits(event.data), start, end, 'end');
+      const end = field.selectionStart, start = end - event.data.length, digits = onlyDigits(event.data);
+      if (start >= 0 && field.value.slice(start, end) === event.data && digits !== event.data)
+        field.setRangeText(digits || replaced, start, end, digits ? 'end' : 'select');
     });
     field.addEventListener('input', () => showTooltip(field));
   }
