@@ -2,39 +2,17 @@
 // node bench/web-transfer.js SITE: what a first visit fetches, file by file, as the server saw it:
 // the page's own requests and its service worker's (which revalidates what the page already has:
 // a 304 sends no body). Each body's size as sent uncompressed and gzipped.
-const { spawn } = require('node:child_process');
 const fs = require('node:fs');
 const path = require('node:path');
 const zlib = require('node:zlib');
-const { launch, open, run } = require('../tests/web/harness');
+const { serve, launch, open, run } = require('../tests/web/harness');
 
 const [site] = process.argv.slice(2);
 const kib = (bytes) => `${(bytes / 1024).toFixed(1)} KiB`;
 
-// Python's server, as tests/web serves the site, its log of requests kept.
-function serve(requests) {
-  return new Promise((resolve, reject) => {
-    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', site],
-      { stdio: ['ignore', 'pipe', 'pipe'] });
-    server.on('error', reject);
-    server.stderr.on('data', (data) => {
-      for (const [, file, status] of String(data).matchAll(/"GET \/(\S*) HTTP\/[\d.]+" (\d+)/g))
-        requests.push([file || 'index.html', Number(status)]);
-    });
-    server.stdout.on('data', (data) => {
-      const port = /port (\d+)/.exec(String(data));
-      if (port)
-        resolve({ url: `http://127.0.0.1:${port[1]}/`, stop: () => new Promise((done) => {
-          server.once('exit', done);
-          server.kill();
-        }) });
-    });
-  });
-}
-
 run(async (check, resources) => {
   const requests = [];
-  const server = await serve(requests);
+  const server = await serve(site, requests);
   resources.push(server.stop);
   const browser = await launch(1280, 800); // a fresh profile: nothing cached
   resources.push(() => browser.close());

@@ -22,12 +22,17 @@ if (!fs.existsSync(chromium)) {
 
 const table = (...args) => JSON.parse(execFileSync(tables, args, { encoding: 'utf8', maxBuffer: 1 << 26 }));
 
-// Serves `directory` until stop(), which ends the server by its id and waits until it has gone.
-function serve(directory = site) {
+// Serves `directory` until stop(), which ends the server by its id and waits until it has gone;
+// each request the server logs, its file and status, goes to `requests` if given.
+function serve(directory = site, requests = null) {
   return new Promise((resolve, reject) => {
     const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', directory],
-      { stdio: ['ignore', 'pipe', 'ignore'] });
+      { stdio: ['ignore', 'pipe', requests ? 'pipe' : 'ignore'] });
     server.on('error', reject);
+    server.stderr?.on('data', (data) => {
+      for (const [, file, status] of String(data).matchAll(/"GET \/(\S*) HTTP\/[\d.]+" (\d+)/g))
+        requests.push([file || 'index.html', Number(status)]);
+    });
     server.stdout.on('data', (data) => {
       const port = /port (\d+)/.exec(String(data));
       if (port) {
