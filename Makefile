@@ -9,7 +9,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all deps configure build test test-windows web run-web test-web bench-web walk walk-windows walk-web mutate-windows package windows-release package-windows run bench bench-windows fuzz lint install uninstall clean
+.PHONY: all deps configure build test test-windows web run-web test-web bench-web walk walk-windows walk-web mutate-windows mutate-web package windows-release package-windows run bench bench-windows fuzz lint install uninstall clean
 
 all: build
 
@@ -68,6 +68,11 @@ MUTATION_SAMPLE ?= 30
 mutate-windows:
 	@bash scripts/install-deps.sh --windows
 	@bash scripts/mutate-windows.sh $(MUTATION_SEED) $(MUTATION_SAMPLE)
+
+# Mutation of the browser version, each mutant's site driven in headless Chromium (scripts/mutate-web.sh).
+mutate-web:
+	@bash scripts/install-deps.sh --web
+	@bash scripts/mutate-web.sh $(MUTATION_SEED) $(MUTATION_SAMPLE)
 
 # build/velmo-calc_<version>_amd64.deb, checked with lintian.
 package: build
