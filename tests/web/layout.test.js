@@ -2,8 +2,8 @@
 // Where each control sits, on every screen from a phone to a desktop: the window scaled before
 // the first paint to fit the screen whole, browser zoom enlarging it; every rectangle, font size
 // and caption as described; the font shipped with the page drawing "×" and "÷" as large as "＋";
-// Tab's walk; the menus; the About window placed beside the main window, or below it on a
-// phone, and its click rules.
+// the menus; the About window placed beside the main window, or below it on a phone, a click on
+// its caption bar keeping it open (the walk clicks its other parts).
 const { table, serve, launch, open, run } = require('./harness');
 
 const layout = table('layout');
@@ -68,17 +68,6 @@ async function checkFont(page, check) {
     check(shipped && width >= 0.8 * plus, `"${operator}" drawn ${width} wide against "＋" ${plus}`);
 }
 
-async function checkTabWalk(page, check) {
-  const order = layout.controls.filter((control) => control.tabStop)
-    .sort((a, b) => a.tabIndex - b.tabIndex).map((control) => control.name);
-  const walk = [await page.evaluate(() => document.activeElement.id)];
-  for (let i = 1; i < order.length; ++i) {
-    await page.keyboard.press('Tab');
-    walk.push(await page.evaluate(() => document.activeElement.id));
-  }
-  check(walk.join() === order.join(), `Tab walks ${walk}, not ${order}`);
-}
-
 async function checkMenus(page, check) {
   for (const [i, menu] of layout.menus.entries()) {
     await page.click(`.menu:nth-child(${i + 1}) > button`);
@@ -104,13 +93,6 @@ async function checkAbout(page, check, what, besideOnRight) {
   check(besideOnRight ? beside : below, `${what}: About at ${JSON.stringify(about)} by ${JSON.stringify(main)}`);
   await checkRects(page, check, '#Form2 .client', layout.about.client,
     layout.about.labels.map((label) => [`#${label.name}`, label.rect]), what);
-  for (const label of layout.about.labels) {
-    await page.click(`#${label.name}`);
-    const open = await page.$eval('#Form2', (element) => !element.hidden);
-    check(open === !label.clickHides, `${what}: a click on ${label.name} ${open ? 'keeps' : 'hides'} About`);
-    if (!open)
-      await openAbout(page);
-  }
   await page.click('#Form2 .caption'); // no click on the window, as on the desktop
   check(await page.$eval('#Form2', (element) => !element.hidden), `${what}: a click on About's caption bar hides it`);
   await page.keyboard.press('Escape');
@@ -192,9 +174,6 @@ run(async (check, resources) => {
         `${what} at 200%: the window ${JSON.stringify(zoomed)} is not at ${want.toFixed(3)}`);
       await page.setViewport({ width, height });
       await checkFont(page, check);
-      await page.reload();
-      await page.waitForFunction(() => document.body.dataset.ready === 'true');
-      await checkTabWalk(page, check);
       await checkMenus(page, check);
     }
   }
