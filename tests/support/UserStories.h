@@ -26,6 +26,7 @@ struct UserStory {
 
 // clang-format off
 inline constexpr std::array kUserStories{
+    UserStory{"Backspace deletes nothing, before any click too", "1:12;key:Backspace", "12,,,,,,,,,", "", "t1", "", ""},
     UserStory{"editing keys", "2:123;key:Left;key:Left;key:Delete;key:Home;2:9", ",913,,,,,,,,", "", "t2", "", ""},
     UserStory{"a result field takes nothing: keys, input method, paste, Delete", "2:2;3:1;5:2;6:1;js1;dy;key:Tab;ime:7:95;7:95;key:Delete;key:Home;key:Tab;paste:8:95;key:Home;key:Tab;ime:9:95;key:Home;paste:10:95", "0,2,1,0,2,1,1,1,0,1", "", "t9", "= 1\n1/2 + 1/2 = 2/2 = 1", "1"},
     UserStory{"a failed = keeps the result but not its explanation", "1:1;2:2;3:1;4:1;5:2;6:1;js1;dy;paste:2:x;js1;dy", "1,x2,1,1,2,1,3,1,0,3", "请正确输入", "dy", "", ""},

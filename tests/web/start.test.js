@@ -25,9 +25,12 @@ async function openWith(browser, url, { file, answer, before }) {
 }
 
 const notFound = (request) => request.respond({ status: 404, body: '' });
-const kFailures = [ // what, how; whether page.js runs to refuse the keys
+let pressed;
+const equalsPressed = new Promise((resolve) => { pressed = resolve; });
+const kFailures = [ // what, how; whether page.js runs to refuse the keys; whether "＝" is pressed while it loads
   ['no WebAssembly', { before: () => { delete window.WebAssembly; } }, true],
-  ['velmo.wasm not found', { file: 'velmo.wasm', answer: notFound }, true],
+  ['velmo.wasm not found', { file: 'velmo.wasm', answer: (request) => equalsPressed.then(() => notFound(request)) },
+    true, true],
   ['velmo.js not found', { file: 'velmo.js', answer: notFound }, true],
   ['no HTMLDialogElement.showModal', { before: () => { delete HTMLDialogElement.prototype.showModal; } }, true],
   ['page.js in a syntax newer than the browser\'s', { file: 'page.js',
@@ -62,9 +65,12 @@ run(async (check, resources) => {
     await page.$eval(`#${field}`, (element) => element.focus());
     await page.keyboard.type(text);
   }
+  const now = (on) => on.evaluate(() => performance.now());
+  const asked = await now(page);
   await page.click('#js2');
   await page.click('#dy');
   await page.waitForFunction(() => !document.getElementById('loading').hidden);
+  const saysLoadingAfter = await now(page) - asked; // how long a wait lasts before the window says so, here
   check(await page.$eval('#loading', (element) => element.textContent) === layout.loading, 'the loading note');
   release();
   await page.waitForFunction(() => document.body.dataset.ready === 'true');
@@ -74,9 +80,13 @@ run(async (check, resources) => {
   check(await page.$eval('#loading', (element) => element.hidden) && await marks() === '1,1',
     'the loading note stays, or a mark is missing');
 
-  for (const [what, how, refuses] of kFailures) {
+  for (const [what, how, refuses, pressesFirst] of kFailures) {
     const failed = await openWith(browser, server.url, how);
     resources.push(failed.close);
+    if (pressesFirst) {
+      await failed.page.click('#dy');
+      pressed();
+    }
     await failed.page.waitForFunction(() => {
       const note = document.getElementById('cannot-run');
       return !note.hidden && getComputedStyle(note).visibility === 'visible';
@@ -92,6 +102,12 @@ run(async (check, resources) => {
       await failed.page.$eval('#t1', (element) => element.focus());
       await failed.page.keyboard.type('5');
       check((await fieldTexts(failed.page))[0] === '', `${what}: t(1) takes input`);
+      // Nothing chosen before or after the failure has the window say it is loading.
+      await failed.page.click('.menu:first-child > button');
+      await failed.page.click('.menu [data-command=new]');
+      await failed.page.waitForFunction((since, wait) => performance.now() - since > wait, {}, await now(failed.page),
+        2 * saysLoadingAfter);
+      check(await failed.page.$eval('#loading', (element) => element.hidden), `${what}: the window says it is loading`);
     }
   }
 });

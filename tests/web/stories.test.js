@@ -40,6 +40,7 @@ run(async (check, resources) => {
         focus: document.activeElement.id,
         tooltips: results.map((field) => field.title),
         carets: results.map((field) => field.selectionStart),
+        scrolled: results.map((field) => field.scrollLeft),
         readings: results.map((field) => document.getElementById(field.getAttribute('aria-describedby')).textContent),
       };
     });
@@ -53,6 +54,7 @@ run(async (check, resources) => {
     for (const [i, tooltip] of seen.tooltips.entries()) {
       check(story.tooltip ? tooltip.endsWith(story.tooltip) : tooltip === '', `${story.name}: tooltip ${i} ${tooltip}`);
       is(`result ${i} caret`, seen.carets[i], 0);
+      is(`result ${i} scrolled by`, seen.scrolled[i], 0); // its leading digits show
       is(`result ${i} reading`, seen.readings[i].split('；')[0], story.reading);
     }
   }
@@ -107,6 +109,10 @@ run(async (check, resources) => {
   check(await bubble() === 't10', 'Tab to t(10) shows no bubble');
   await page.keyboard.press('Escape');
   check(await hidden(), 'Escape leaves the bubble');
+  const clicked = page.$eval('#t10', (field) => new Promise((done) => field.addEventListener('click', done, { once: true })));
+  await page.touchscreen.tap(...await centre(page, '#t10'));
+  await clicked;
+  check(await bubble() === 't10', 'a tap on the focused t(10) shows no bubble');
 });
 
 async function centre(page, selector) {
