@@ -12,6 +12,8 @@ web=$(pwd)/build-web
 mutate=$(pwd)/../shared/tools/mutate.py
 
 bash scripts/build-web.sh "$web" > /dev/null
+# mutate.py rebuilds with plain cmake: emscripten needs Debian's node modules, as in build-web.sh.
+export NODE_PATH=/usr/share/nodejs
 bash scripts/test-web.sh -N > /dev/null # puppeteer-core in place
 run="ctest --test-dir $web --stop-on-failure --timeout 300 -Q"
 drive="$run -R '^web_(engine_agrees|accessibility|offline|start|layout|stories)\$' && $run -R '^web_walk\$' &&
