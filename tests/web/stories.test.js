@@ -113,6 +113,13 @@ run(async (check, resources) => {
   await page.touchscreen.tap(...await centre(page, '#t10'));
   await clicked;
   check(await bubble() === 't10', 'a tap on the focused t(10) shows no bubble');
+  // On a screen too small for the whole window, scrolled down to t(10), the bubble is by it.
+  await page.setViewport({ width: 390, height: 300, hasTouch: true });
+  await page.waitForFunction(() => innerHeight === 300);
+  await page.$eval('#t7', (field) => field.focus());
+  await page.$eval('#t10', (field) => field.scrollIntoView());
+  await tap('t10', focused);
+  check(await bubble() === 't10' && await page.evaluate(() => scrollY) > 0, 'scrolled, the bubble is not by t(10)');
 });
 
 async function centre(page, selector) {
