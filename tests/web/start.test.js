@@ -57,7 +57,12 @@ run(async (check, resources) => {
   const held = new Promise((resolve) => { release = resolve; });
   const wasm = fs.readFileSync(path.join(site, 'velmo.wasm'));
   const { page, close } = await openWith(browser, server.url, { file: 'velmo.wasm',
-    answer: (request) => held.then(() => request.respond({ contentType: 'application/wasm', body: wasm })) });
+    answer: (request) => held.then(() => request.respond({ contentType: 'application/wasm', body: wasm })),
+    before: () => { // the periods of the page's repeating timers
+      const repeat = window.setInterval;
+      window.periods = [];
+      window.setInterval = (run, period) => periods.push(period) && repeat(run, period);
+    } });
   resources.push(close);
   const marks = () => page.evaluate(() => ['usable', 'engine-ready'].map((name) => performance.getEntriesByName(name).length).join());
   check(await marks() === '1,0', `before the engine, the marks usable and engine-ready: ${await marks()}`);
@@ -79,6 +84,10 @@ run(async (check, resources) => {
   check(fields === '3,4,1,1,2,1,2,-4,1,1.75', `"－" and "＝" before the engine: ${fields}`);
   check(await page.$eval('#loading', (element) => element.hidden) && await marks() === '1,1',
     'the loading note stays, or a mark is missing');
+  // An open window looks for a new build of the site hourly, no more often.
+  await page.waitForFunction(() => periods.length > 0);
+  const periods = await page.evaluate(() => periods);
+  check(Math.min(...periods) >= 60 * 60 * 1000, `timers repeating every ${periods} ms`);
 
   for (const [what, how, refuses, pressesFirst] of kFailures) {
     const failed = await openWith(browser, server.url, how);
