@@ -89,6 +89,19 @@ run(async (check, resources) => {
   const periods = await page.evaluate(() => periods);
   check(Math.min(...periods) >= 60 * 60 * 1000, `timers repeating every ${periods} ms`);
 
+  // An engine that comes before the window would say it is loading leaves that unsaid.
+  let chosen;
+  const choosing = new Promise((resolve) => { chosen = resolve; });
+  const quick = await openWith(browser, server.url, { file: 'velmo.wasm',
+    answer: (request) => choosing.then(() => request.respond({ contentType: 'application/wasm', body: wasm })) });
+  resources.push(quick.close);
+  const chosenAt = await now(quick.page);
+  await quick.page.click('#js1');
+  chosen();
+  await quick.page.waitForFunction((since, wait) => document.body.dataset.ready === 'true'
+    && performance.now() - since > wait, {}, chosenAt, 2 * saysLoadingAfter);
+  check(await quick.page.$eval('#loading', (element) => element.hidden), 'ready, the window says it is loading');
+
   for (const [what, how, refuses, pressesFirst] of kFailures) {
     const failed = await openWith(browser, server.url, how);
     resources.push(failed.close);
