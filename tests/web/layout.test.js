@@ -175,6 +175,14 @@ run(async (check, resources) => {
       await page.setViewport({ width, height });
       await checkFont(page, check);
       await checkMenus(page, check);
+      // Made lower with the focus in a field, the window fits again: only a touch keyboard is let be.
+      await page.focus('#t1');
+      await page.setViewport({ width, height: height - 200 });
+      await page.waitForFunction((shown) => innerHeight === shown, {}, height - 200);
+      await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(resolve)));
+      const lower = await windowBox(page), wantLower = fitting(form, width, height - 200);
+      check(Math.abs(lower.scale / wantLower - 1) < 0.01,
+        `${what} made lower: the window ${JSON.stringify(lower)} is not at ${wantLower.toFixed(3)}`);
     }
   }
 });

@@ -67,6 +67,11 @@ run(async (check, resources) => {
   await page.keyboard.press('Enter');
   check(await page.evaluate(() => !document.getElementById('message').open), 'Enter after a click on the message\'s text');
 
+  // A number too wide for its field shows whole in its tooltip as it is typed.
+  await fresh();
+  await page.keyboard.type('9'.repeat(30));
+  check(await page.$eval('#t1', (field) => field.title === field.value), 't(1)\'s tooltip is not its whole number');
+
   // A touch keyboard deletes; every character it inserts still passes only if it is a digit.
   // A tap's click comes when the browser has recognised the gesture: each is waited for.
   await fresh();
