@@ -25,11 +25,16 @@ async function openWith(browser, url, { file, answer, before }) {
 }
 
 const notFound = (request) => request.respond({ status: 404, body: '' });
-let pressed;
-const equalsPressed = new Promise((resolve) => { pressed = resolve; });
+// A promise and what settles it: a response held back until the test lets it go.
+function held() {
+  let release;
+  const until = new Promise((resolve) => { release = resolve; });
+  return { until, release };
+}
+const equalsPressed = held();
 const kFailures = [ // what, how; whether page.js runs to refuse the keys; whether "＝" is pressed while it loads
   ['no WebAssembly', { before: () => { delete window.WebAssembly; } }, true],
-  ['velmo.wasm not found', { file: 'velmo.wasm', answer: (request) => equalsPressed.then(() => notFound(request)) },
+  ['velmo.wasm not found', { file: 'velmo.wasm', answer: (request) => equalsPressed.until.then(() => notFound(request)) },
     true, true],
   ['velmo.js not found', { file: 'velmo.js', answer: notFound }, true],
   ['no HTMLDialogElement.showModal', { before: () => { delete HTMLDialogElement.prototype.showModal; } }, true],
@@ -53,11 +58,10 @@ run(async (check, resources) => {
   resources.push(() => browser.close());
 
   // velmo.wasm held back until the window has been used.
-  let release;
-  const held = new Promise((resolve) => { release = resolve; });
+  const wasmHeld = held();
   const wasm = fs.readFileSync(path.join(site, 'velmo.wasm'));
   const { page, close } = await openWith(browser, server.url, { file: 'velmo.wasm',
-    answer: (request) => held.then(() => request.respond({ contentType: 'application/wasm', body: wasm })),
+    answer: (request) => wasmHeld.until.then(() => request.respond({ contentType: 'application/wasm', body: wasm })),
     before: () => { // the periods of the page's repeating timers
       const repeat = window.setInterval;
       window.periods = [];
@@ -77,7 +81,7 @@ run(async (check, resources) => {
   await page.waitForFunction(() => !document.getElementById('loading').hidden);
   const saysLoadingAfter = await now(page) - asked; // how long a wait lasts before the window says so, here
   check(await page.$eval('#loading', (element) => element.textContent) === layout.loading, 'the loading note');
-  release();
+  wasmHeld.release();
   await page.waitForFunction(() => document.body.dataset.ready === 'true');
   // 3 1/4 − 1 1/2 = 2 − 1/4: the sign kept on the denominator
   const fields = (await fieldTexts(page)).join();
@@ -90,14 +94,13 @@ run(async (check, resources) => {
   check(Math.min(...periods) >= 60 * 60 * 1000, `timers repeating every ${periods} ms`);
 
   // An engine that comes before the window would say it is loading leaves that unsaid.
-  let chosen;
-  const choosing = new Promise((resolve) => { chosen = resolve; });
+  const choosing = held();
   const quick = await openWith(browser, server.url, { file: 'velmo.wasm',
-    answer: (request) => choosing.then(() => request.respond({ contentType: 'application/wasm', body: wasm })) });
+    answer: (request) => choosing.until.then(() => request.respond({ contentType: 'application/wasm', body: wasm })) });
   resources.push(quick.close);
   const chosenAt = await now(quick.page);
   await quick.page.click('#js1');
-  chosen();
+  choosing.release();
   await quick.page.waitForFunction((since, wait) => document.body.dataset.ready === 'true'
     && performance.now() - since > wait, {}, chosenAt, 2 * saysLoadingAfter);
   check(await quick.page.$eval('#loading', (element) => element.hidden), 'ready, the window says it is loading');
@@ -107,7 +110,7 @@ run(async (check, resources) => {
     resources.push(failed.close);
     if (pressesFirst) {
       await failed.page.click('#dy');
-      pressed();
+      equalsPressed.release();
     }
     await failed.page.waitForFunction(() => {
       const note = document.getElementById('cannot-run');
